@@ -1,0 +1,80 @@
+#include "core/model/block_catalogue.h"
+
+#include "core/model/windows1252.h"
+
+#include <array>
+
+namespace notavi {
+namespace {
+
+BlockInfo block(std::string_view code, std::string_view name, std::string_view header)
+{
+    return BlockInfo{fromUtf8(code), fromUtf8(name), fromUtf8(header)};
+}
+
+const std::array<BlockInfo, kBlockCount>& table()
+{
+    static const std::array<BlockInfo, kBlockCount> kTable = {
+        block("GEB", "Geburtstage",
+              "Geburtstage:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Name (unbekanntes "
+              "Geburtsjahr = 9999)"),
+        block("NAM", "Namenstage", "Namenstage:  TT.MM [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Name"),
+        block("WÖC", "Wöchentliche Termine",
+              "Wöchentliche Termine:  Wo [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis;wobei "
+              "Wo=Wochentag(z.B.:Fr=Freitag)"),
+        block("ZWE", "Zweiwöchentliche Termine",
+              "Zweiwöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+              "(ab diesem Tag)"),
+        block("VIE", "Vierwöchentliche Termine",
+              "Vierwöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+              "(ab diesem Tag)"),
+        block("_6_", "Sechswöchentliche Termine",
+              "_6_wöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+              "(ab diesem Tag)"),
+        block("MON", "Monatliche Termine",
+              "Monatliche Termine:  +/-TT [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis(in JEDEM "
+              "Monat)"),
+        block("JÄH", "Jährliche Termine",
+              "Jährliche Termine:  TT.MM [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis"),
+        block("SEI", "Seit x Jahren",
+              "Seit x Jahren:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]1.Satzteil "
+              "|2.Satzteil"),
+        block("X-W", "X-wo-tag-auswerten",
+              "X-wo-tag-auswerten:  x.wo MM [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis"),
+        block("+AL", "+Alle x Tage",
+              "+Alle x Tage/Wochen:  TT.MM.JJJJ xxx [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+              "(ab diesem Tag)"),
+        block("FER", "Ferien", "Ferien:  TT.MM.JJJJ-TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ferienname"),
+        block("EIN", "Einmalige Termine", "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis"),
+        block("", "Ostern", ""),
+        block("", "Advent", ""),
+        block("", "Feiertage", ""),
+        block("", "Mondphasen", ""),
+    };
+    return kTable;
+}
+
+} // namespace
+
+const BlockInfo& BlockCatalogue::info(int blockNumber)
+{
+    const auto& t = table();
+    return t[static_cast<std::size_t>(blockNumber >= 0 && blockNumber < kBlockCount ? blockNumber : 0)];
+}
+
+std::optional<int> BlockCatalogue::blockOfCode(std::string_view code)
+{
+    for (int i = 0; i < kUserBlockCount; ++i)
+        if (table()[static_cast<std::size_t>(i)].code == code)
+            return i;
+    return std::nullopt;
+}
+
+std::optional<int> BlockCatalogue::headerBlock(std::string_view line)
+{
+    if (line.size() < 3)
+        return std::nullopt;
+    return blockOfCode(toUpper1252(line.substr(0, 3)));
+}
+
+} // namespace notavi

@@ -1,0 +1,21 @@
+#pragma once
+
+// Windows-1252 text: the single-byte code page of the appointment file.
+// The core keeps every text as these bytes; only the front ends convert.
+
+#include <string>
+#include <string_view>
+
+namespace notavi {
+
+// Lossless: every byte maps to one code point (the five undefined bytes to the C1 code point of the
+// same value), so fromUtf8(toUtf8(s)) == s for every byte string s.
+std::string toUtf8(std::string_view windows1252);
+// Characters without a Windows-1252 byte become "?"; malformed UTF-8 bytes become "?".
+std::string fromUtf8(std::string_view utf8);
+
+// Upper case as the code page defines it ("wöc" -> "WÖC"; "ß" stays).
+char toUpper1252(char c);
+std::string toUpper1252(std::string_view text);
+
+} // namespace notavi
