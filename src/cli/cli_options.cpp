@@ -1,0 +1,102 @@
+#include "cli/cli_options.h"
+
+#include "core/calendar/german_text.h"
+
+namespace notavi::cli {
+namespace {
+
+struct Cursor
+{
+    const std::vector<std::string>& arguments;
+    std::size_t index = 0;
+
+    bool next(std::string& value)
+    {
+        if (index + 1 >= arguments.size())
+            return false;
+        value = arguments[++index];
+        return true;
+    }
+};
+
+std::optional<ColourMode> colourMode(const std::string& text)
+{
+    if (text == "auto")
+        return ColourMode::Auto;
+    if (text == "immer")
+        return ColourMode::Always;
+    if (text == "nie")
+        return ColourMode::Never;
+    return std::nullopt;
+}
+
+} // namespace
+
+const char* usageText()
+{
+    return "Aufruf: notavi-cli [Optionen]\n"
+           "Zeigt die Termine aus notavi.dat als deutsche S\xC3\xA4tze an.\n"
+           "\n"
+           "  --basis ORDNER       Ordner mit notavi.dat und notavi.ini (sonst der \xC3\xBC"
+           "bliche Ordner)\n"
+           "  --datei DATEI        diese Termindatei auswerten\n"
+           "  --datum TT.MM.JJJJ   Auswertungsdatum (sonst heute)\n"
+           "  --ansicht 0-4        0 heute und n\xC3\xA4"
+           "chste Woche, 1 n\xC3\xA4"
+           "chste vier Wochen,\n"
+           "                       2 aktueller Monat, 3 letzte vier Wochen, 4 aktuelles Jahr\n"
+           "  --pruefen            alle formalen Fehler der Termindatei auflisten\n"
+           "  --json               Ausgabe als JSON\n"
+           "  --farbe auto|immer|nie  Farben im Terminal\n"
+           "  --standarddatei      eine Standardtermindatei ausgeben\n"
+           "  --help               diese Hilfe\n";
+}
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments)
+{
+    CliOptions options;
+    Cursor cursor{arguments};
+    auto fail = [](std::string message) { return ParsedOptions{std::nullopt, std::move(message)}; };
+    for (; cursor.index < arguments.size(); ++cursor.index) {
+        const std::string& argument = arguments[cursor.index];
+        std::string value;
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--pruefen") {
+            options.check = true;
+        } else if (argument == "--standarddatei") {
+            options.defaultFile = true;
+        } else if (argument == "--basis" || argument == "--datei" || argument == "--datum" ||
+                   argument == "--ansicht" || argument == "--farbe") {
+            if (!cursor.next(value))
+                return fail("Zur Option " + argument + " fehlt der Wert.");
+            if (argument == "--basis") {
+                options.baseFolder = value;
+            } else if (argument == "--datei") {
+                options.file = value;
+            } else if (argument == "--datum") {
+                options.date = parseDateText(value);
+                if (!options.date || value.size() != 10)
+                    return fail("Das Datum \"" + value + "\" ist kein g\xC3\xBCltiges Datum (TT.MM.JJJJ).");
+            } else if (argument == "--ansicht") {
+                if (value.size() != 1 || value[0] < '0' || value[0] > '4')
+                    return fail("Die Ansicht \"" + value + "\" ist unbekannt (0 bis 4).");
+                options.viewMode = value[0] - '0';
+            } else if (std::optional<ColourMode> mode = colourMode(value)) {
+                options.colour = *mode;
+            } else {
+                return fail("Die Farbeinstellung \"" + value + "\" ist unbekannt (auto, immer, nie).");
+            }
+        } else {
+            return fail("Unbekannte Option \"" + argument + "\".");
+        }
+    }
+    if (options.baseFolder && options.file)
+        return fail("Die Optionen --basis und --datei schlie\xC3\x9F"
+                    "en einander aus.");
+    return ParsedOptions{options, {}};
+}
+
+} // namespace notavi::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+// The command line of notavi-cli.
+
+#include "core/calendar/day_number.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace notavi::cli {
+
+enum class ColourMode
+{
+    Auto,
+    Always,
+    Never,
+};
+
+struct CliOptions
+{
+    std::optional<std::string> baseFolder; // --basis
+    std::optional<std::string> file;       // --datei
+    std::optional<DayNumber> date;         // --datum
+    std::optional<int> viewMode;           // --ansicht
+    bool json = false;
+    bool check = false;       // --pruefen
+    bool defaultFile = false; // --standarddatei
+    bool help = false;
+    ColourMode colour = ColourMode::Auto;
+};
+
+struct ParsedOptions
+{
+    std::optional<CliOptions> options;
+    std::string error; // German, when options is empty
+};
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+const char* usageText();
+
+} // namespace notavi::cli

@@ -1,0 +1,96 @@
+#include "cli/view_output.h"
+
+#include "core/model/colour_table.h"
+#include "core/model/windows1252.h"
+
+#include <cstdio>
+
+namespace notavi::cli {
+namespace {
+
+int effectiveColour(const ViewEntry& entry, const ViewOutput& view)
+{
+    if (entry.colour != 0)
+        return entry.colour;
+    return entry.block < view.blockColours.size() ? view.blockColours[entry.block] : 0;
+}
+
+std::string ansiForeground(int code)
+{
+    Rgb rgb = colourOfCode(code);
+    return "\x1b[38;2;" + std::to_string(rgb.red) + ";" + std::to_string(rgb.green) + ";" +
+           std::to_string(rgb.blue) + "m";
+}
+
+} // namespace
+
+std::string plainCaption(const std::string& caption)
+{
+    return caption.size() > 3 && caption[0] == '&' ? caption.substr(3) : caption;
+}
+
+std::string jsonString(const std::string& utf8)
+{
+    std::string out = "\"";
+    for (unsigned char c : utf8) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+void writeText(std::ostream& out, const ViewOutput& view)
+{
+    out << toUtf8(plainCaption(view.caption)) << "\n\n";
+    for (const ViewEntry& entry : *view.entries) {
+        int colour = effectiveColour(entry, view);
+        if (view.colour && colour != 0 && !entry.isSeparator())
+            out << ansiForeground(colour) << toUtf8(entry.text) << "\x1b[0m\n";
+        else
+            out << toUtf8(entry.text) << "\n";
+    }
+}
+
+void writeJson(std::ostream& out, const ViewOutput& view)
+{
+    out << "{\"ansicht\":" << jsonString(toUtf8(plainCaption(view.caption))) << ",\"eintraege\":[";
+    bool first = true;
+    for (const ViewEntry& entry : *view.entries) {
+        if (entry.isSeparator())
+            continue;
+        out << (first ? "" : ",") << "\n  {\"datum\":" << jsonString(entry.sortKey.substr(0, 8))
+            << ",\"text\":" << jsonString(toUtf8(entry.text)) << ",\"zeile\":";
+        if (entry.sourceLine == kInternalSourceLine)
+            out << "null";
+        else
+            out << entry.sourceLine + 1;
+        out << ",\"block\":" << entry.block << ",\"farbe\":" << effectiveColour(entry, view) << "}";
+        first = false;
+    }
+    out << "\n]}\n";
+}
+
+} // namespace notavi::cli

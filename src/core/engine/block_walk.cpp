@@ -1,0 +1,24 @@
+#include "core/engine/block_walk.h"
+
+namespace notavi {
+
+void finishBlock(Evaluation& evaluation, BlockKind block)
+{
+    if (!evaluation.atEnd() && isEndLine(evaluation.line())) {
+        ++evaluation.currentLine;
+        return;
+    }
+    const std::string& name = BlockCatalogue::displayName(blockNumber(block));
+    evaluation.reportLineError("Der Terminblock \"" + name +
+                                   "\" wurde nicht mit einer \"@ E N D E\"-Zeile abgeschlossen.",
+                               evaluation.currentLine, true, name);
+}
+
+void skipBlockAfterRepair(Evaluation& evaluation, BlockKind block)
+{
+    evaluation.adaptHeader(block);
+    forEachAppointmentLine(evaluation, [] {});
+    finishBlock(evaluation, block);
+}
+
+} // namespace notavi

@@ -1,0 +1,250 @@
+#include "core/engine/evaluation.h"
+
+#include "core/calendar/german_text.h"
+#include "core/model/line_options.h"
+
+#include <array>
+
+namespace notavi {
+namespace {
+
+constexpr std::size_t kMaxTextLength = 999;
+constexpr std::string_view kPeriodName = "Terminzeitraum";
+
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool isOneOf(std::string_view name, std::initializer_list<std::string_view> names)
+{
+    for (std::string_view candidate : names)
+        if (name == candidate)
+            return true;
+    return false;
+}
+
+// Names under which a 29 February is accepted whatever the year (the day exists in some years).
+bool toleratesLeapDay(std::string_view name)
+{
+    return isOneOf(name, {"Geburtstage ", "Namenstage", "Monatliche Termine",
+                          "J\xE4"
+                          "hrliche Termine",
+                          "Seit x Jahren "});
+}
+
+bool shiftsLeapDayToFebruary28(std::string_view name)
+{
+    return isOneOf(name, {"Geburtstage ", "Namenstage", "Seit x Jahren ",
+                          "J\xE4"
+                          "hrliche Termine"});
+}
+
+std::string dayWord(int dayOffset)
+{
+    switch (dayOffset) {
+    case 0:
+        return "Heute";
+    case 1:
+        return "Morgen";
+    case 2:
+        return "\xDC"
+               "bermorgen";
+    case 7:
+        return "In einer Woche";
+    default:
+        return "In " + std::to_string(dayOffset) + " Tagen";
+    }
+}
+
+} // namespace
+
+Evaluation::Evaluation(Lines& fileLines, const EvaluationContext& ctx, EvaluationPass evaluationPass,
+                       ViewMode mode, ViewRange range)
+    : lines(fileLines), context(ctx), pass(evaluationPass), viewMode(mode), rangeStart(range.start),
+      rangeLength(range.length), rangeDate(toCivil(range.start)), rangeWeekday(isoWeekday(range.start)),
+      schoolHolidayDays(static_cast<std::size_t>(range.length + 1), false),
+      daysWithEntries(static_cast<std::size_t>(range.length + 1), false)
+{
+}
+
+bool Evaluation::switchOf(BlockKind block) const
+{
+    return !isErrorCheck() && context.options.shows(block);
+}
+
+std::string Evaluation::lineFrom(std::size_t position) const
+{
+    const std::string& text = line();
+    std::size_t from = position - 1;
+    return from < text.size() ? text.substr(from, kMaxTextLength) : std::string();
+}
+
+std::string Evaluation::quotedLine() const
+{
+    return "\"" + (atEnd() ? std::string() : line()) + "\"";
+}
+
+void Evaluation::reportLineError(std::string message, std::size_t lineIndex, bool blockLevel,
+                                 std::string_view blockName)
+{
+    // A line that already produced an entry in this pass reported its errors with the first one.
+    if (pass != EvaluationPass::ErrorCheck && repeatEntry)
+        return;
+    context.errors.report(
+        {std::move(message), static_cast<int>(lineIndex), blockLevel, std::string(blockName)});
+}
+
+bool Evaluation::dateCheck(std::string_view dateText, std::string_view name)
+{
+    bool wellFormed = isWellFormedDateText(dateText);
+    if (wellFormed && parseDateText(dateText))
+        return true;
+    if (name == "ohne ML")
+        return false;
+    if (wellFormed && startsWith(dateText, "29.02") && toleratesLeapDay(name))
+        return false;
+    std::string date(dateText);
+    if (startsWith(name, kPeriodName)) {
+        reportLineError(quotedLine() + " enth\xE4lt im Terminzeitraum das nicht korrekte Datum \"" + date +
+                            "\". Der Terminzeitraum wird daher ignoriert.",
+                        currentLine, false, name.substr(kPeriodName.size()));
+        return false;
+    }
+    reportLineError(quotedLine() + " enth\xE4lt das nicht korrekte Datum \"" + date + "\".", currentLine,
+                    false, name);
+    return false;
+}
+
+bool Evaluation::anniversaryRangeTest(std::string_view dateText, std::string_view name)
+{
+    nextYearHit = false;
+    std::optional<DayNumber> date;
+    if (dateCheck(dateText, name)) {
+        date = parseDateText(dateText);
+    } else if (shiftsLeapDayToFebruary28(name) && startsWith(dateText, "29.02") &&
+               !isLeapYear(rangeDate.year)) {
+        date = parseDateText("28.02." + std::string(dateText.substr(6, 4)));
+    }
+    if (!date)
+        return false;
+    dayOffset = *date - rangeStart;
+    if (dayOffset >= 0 && dayOffset <= rangeLength)
+        return true;
+    if (viewMode == ViewMode::Year)
+        return false;
+    dayOffset = addYears(*date, 1) - rangeStart;
+    nextYearHit = dayOffset >= 0 && dayOffset <= rangeLength;
+    return nextYearHit;
+}
+
+void Evaluation::compose(std::string_view verb, bool shown, BlockKind block)
+{
+    const std::string& blockName = BlockCatalogue::displayName(blockNumber(block));
+    const DayNumber day = rangeStart + dayOffset;
+    const bool dayInRange = dayOffset >= 0 && dayOffset <= rangeLength;
+    bool hidden = false;
+
+    if (takeHolidayFlag(entryText))
+        hidden = dayInRange && schoolHolidayDays[static_cast<std::size_t>(dayOffset)];
+
+    PeriodField period;
+    if (takePeriod(entryText, period)) {
+        if (block == BlockKind::OneTime || block == BlockKind::SchoolHolidays) {
+            reportLineError(
+                quotedLine() + " enth\xE4lt einen Terminzeitraum.\rTermine im Terminblock " + blockName +
+                    " d\xFCrfen keinen Terminzeitraum enthalten.\rDer Terminzeitraum wird daher ignoriert.",
+                currentLine, false, blockName);
+        } else {
+            std::string periodName = std::string(kPeriodName) + blockName;
+            bool beginValid = dateCheck(period.beginText, periodName);
+            bool endValid = dateCheck(period.endText, periodName);
+            if (beginValid && endValid) {
+                DayNumber begin = *parseDateText(period.beginText);
+                DayNumber end = *parseDateText(period.endText);
+                if (begin > end)
+                    reportLineError(quotedLine() +
+                                        " enth\xE4lt unsinnige Angaben zum Terminzeitram.\rDas Ende des "
+                                        "Terminzeiraums (" +
+                                        period.endText + ") liegt vor dem Beginn des Terminzeitraums (" +
+                                        period.beginText + ").\rDer Terminzeitraum wird daher ignoriert.",
+                                    currentLine, false, blockName);
+                else if (day < begin || day > end)
+                    hidden = true;
+            }
+        }
+    }
+
+    std::string alarmText = entryText.substr(entryText.empty() ? 0 : 1, 5);
+    AlarmField alarm;
+    if (takeAlarm(entryText, alarm) && !alarm.valid)
+        reportLineError(" " + quotedLine() + " enth\xE4lt die ung\xFCltige Alarmzeit \"" + alarmText + "\".",
+                        currentLine, false, blockName);
+
+    std::string colourText = entryText.substr(entryText.empty() ? 0 : 1, 2);
+    ColourField colour;
+    if (takeColour(entryText, colour) && !colour.valid)
+        reportLineError(" " + quotedLine() + " enth\xE4lt den ung\xFCltigen Farbcode \"" + colourText +
+                            "\".\r\rEs wird daher der Standardfarbcode ber\xFC"
+                            "cksichtigt.",
+                        currentLine, false, blockName);
+
+    if (isErrorCheck() || !shown || hidden)
+        return;
+
+    if (alarm.valid && day == context.clock.today()) {
+        int now = context.clock.minuteOfDay();
+        if (now < alarm.minuteOfDay || (now == 0 && alarm.minuteOfDay == 0))
+            context.alarms.push_back({alarm.minuteOfDay, "Heute " + std::string(verb) + entryText});
+    }
+    if (pass == EvaluationPass::Alarm)
+        return;
+    addEntry(verb, entryText, colour.code, block);
+}
+
+void Evaluation::internalEntry(std::string text, BlockKind block)
+{
+    entryText = std::move(text);
+    const bool before = viewMode == ViewMode::LastFourWeeks && dayOffset != rangeLength;
+    compose(before ? "war " : "ist ", true, block);
+}
+
+void Evaluation::addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block)
+{
+    ViewEntry entry;
+    entry.sortKey = dateKey(rangeStart + dayOffset) + " ";
+    // Computed blocks run after the walk over the file and have no line of their own.
+    const bool internal = blockNumber(block) >= kUserBlockCount;
+    entry.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
+    entry.colour = static_cast<std::uint16_t>(colour);
+    entry.block = static_cast<std::uint16_t>(blockNumber(block));
+    if (dayOffset >= 0 && dayOffset <= rangeLength) {
+        daysWithEntries[static_cast<std::size_t>(dayOffset)] = true;
+        entry.text = entrySentence(verb, text);
+    } else {
+        // Never produced by the evaluators; kept visible so that such a fault shows in the view.
+        entry.text =
+            "*** Fehler: V_IN_Differenz = " + std::to_string(dayOffset) + std::to_string(entry.sourceLine);
+    }
+    entries.push_back(std::move(entry));
+}
+
+std::string Evaluation::entrySentence(std::string_view verb, const std::string& text) const
+{
+    const DayNumber day = rangeStart + dayOffset;
+    std::string sentence;
+    if (viewMode == ViewMode::Week) {
+        std::string weekday =
+            context.options.weekdayToday ? " (" + weekdayName((rangeWeekday + dayOffset) % 7) + ") " : " ";
+        sentence = dayWord(dayOffset) + weekday;
+    } else if (context.options.weekdayRest) {
+        sentence = "Am " + weekdayNameOf(day) + ", dem " + formatDate(day) + " ";
+    } else {
+        sentence = "Am " + formatDate(day) + " ";
+    }
+    sentence.append(verb);
+    sentence.append(text);
+    return sentence;
+}
+
+} // namespace notavi

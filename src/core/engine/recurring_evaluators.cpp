@@ -1,0 +1,34 @@
+// Weekly, every-n-days, monthly, yearly and x-th weekday appointments.
+// Until their evaluation arrives the blocks are repaired and walked without entries.
+
+#include "core/engine/block_walk.h"
+#include "core/engine/evaluators.h"
+
+namespace notavi {
+
+void evaluateWeekly(Evaluation& ev)
+{
+    skipBlockAfterRepair(ev, BlockKind::Weekly);
+}
+
+void evaluateEveryNDays(Evaluation& ev, int, BlockKind block)
+{
+    skipBlockAfterRepair(ev, block);
+}
+
+void evaluateMonthly(Evaluation& ev)
+{
+    skipBlockAfterRepair(ev, BlockKind::Monthly);
+}
+
+void evaluateYearly(Evaluation& ev)
+{
+    skipBlockAfterRepair(ev, BlockKind::Yearly);
+}
+
+void evaluateXthWeekday(Evaluation& ev)
+{
+    skipBlockAfterRepair(ev, BlockKind::XthWeekday);
+}
+
+} // namespace notavi

@@ -1,0 +1,65 @@
+#include "core/engine/view_range.h"
+
+#include "core/calendar/german_text.h"
+
+namespace notavi {
+
+ViewRange viewRange(ViewMode mode, DayNumber evaluationDate)
+{
+    CivilDate date = toCivil(evaluationDate);
+    switch (mode) {
+    case ViewMode::Week:
+        return {evaluationDate, 7};
+    case ViewMode::FourWeeks:
+        return {evaluationDate, 27};
+    case ViewMode::Month:
+        return {toDayNumber(date.year, date.month, 1), daysInMonth(date.year, date.month) - 1};
+    case ViewMode::LastFourWeeks:
+        return {evaluationDate - 27, 27};
+    case ViewMode::Year:
+        return {toDayNumber(date.year, 1, 1), daysInYear(date.year) - 1};
+    }
+    return {evaluationDate, 0};
+}
+
+std::string tabCaption(ViewMode mode, DayNumber evaluationDate)
+{
+    CivilDate date = toCivil(evaluationDate);
+    switch (mode) {
+    case ViewMode::Week:
+        return "&H " + weekdayNameOf(evaluationDate) + ", der " + formatDate(evaluationDate);
+    case ViewMode::FourWeeks:
+        return "&N " + formatDate(evaluationDate) + " - " + formatDate(evaluationDate + 27);
+    case ViewMode::Month:
+        return "&M " + monthName(date.month) + " " + std::to_string(date.year);
+    case ViewMode::LastFourWeeks:
+        return "&L " + formatDate(evaluationDate - 27) + " - " + formatDate(evaluationDate);
+    case ViewMode::Year:
+        return "&J " + std::to_string(date.year);
+    }
+    return {};
+}
+
+std::array<std::string, kViewModeCount> tabCaptions(DayNumber evaluationDate)
+{
+    std::array<std::string, kViewModeCount> captions;
+    for (int mode = 0; mode < kViewModeCount; ++mode)
+        captions[static_cast<std::size_t>(mode)] = tabCaption(static_cast<ViewMode>(mode), evaluationDate);
+    return captions;
+}
+
+const std::string& tabHint(ViewMode mode)
+{
+    static const std::array<std::string, kViewModeCount> hints = {
+        "Termine f\xFCr heute und der n\xE4"
+        "chsten Woche.",
+        "Termine der n\xE4"
+        "chsten vier Wochen.",
+        "Termine des aktuellen Monats.",
+        "Termine der letzten vier Wochen.",
+        "Termine des aktuellen Jahrs.",
+    };
+    return hints[static_cast<std::size_t>(mode)];
+}
+
+} // namespace notavi
