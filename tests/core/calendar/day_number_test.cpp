@@ -12,6 +12,7 @@ TEST(DayNumber, KnownAnchors)
         int y, m, d;
         DayNumber day;
     };
+
     for (Case c : {Case{1899, 12, 30, 0}, Case{1900, 1, 1, 2}, Case{1900, 3, 1, 61}, Case{2000, 1, 1, 36526},
                    Case{2024, 2, 29, 45351}, Case{1, 1, 1, -693593}, Case{9999, 12, 31, 2958465}}) {
         EXPECT_EQ(toDayNumber(c.y, c.m, c.d), c.day) << c.y << "-" << c.m << "-" << c.d;
@@ -64,6 +65,7 @@ TEST(DayNumber, AddingMonthsAndYearsClipsToTheMonth)
         int months;
         CivilDate to;
     };
+
     for (Case c : {Case{{2024, 1, 31}, 1, {2024, 2, 29}}, Case{{2023, 1, 31}, 1, {2023, 2, 28}},
                    Case{{2023, 3, 31}, -1, {2023, 2, 28}}, Case{{2023, 12, 15}, 1, {2024, 1, 15}},
                    Case{{2024, 1, 15}, -13, {2022, 12, 15}}, Case{{2023, 5, 31}, 12, {2024, 5, 31}}})

@@ -34,10 +34,12 @@ TEST(GermanText, DateTextParsing)
         bool wellFormed;
         bool valid;
     };
-    for (Case c : {Case{"29.02.2024", true, true}, Case{"29.02.2023", true, false}, Case{"31.04.2023", true, false},
-                   Case{"00.01.2023", true, false}, Case{"01.01.0000", true, false}, Case{"01.01.0001", true, true},
-                   Case{"1.1.2023", false, false}, Case{"01-01-2023", false, false}, Case{"01.01.20a3", false, false},
-                   Case{"01.01.2023 Text", true, true}, Case{"", false, false}, Case{"01.01.202", false, false}}) {
+
+    for (Case c :
+         {Case{"29.02.2024", true, true}, Case{"29.02.2023", true, false}, Case{"31.04.2023", true, false},
+          Case{"00.01.2023", true, false}, Case{"01.01.0000", true, false}, Case{"01.01.0001", true, true},
+          Case{"1.1.2023", false, false}, Case{"01-01-2023", false, false}, Case{"01.01.20a3", false, false},
+          Case{"01.01.2023 Text", true, true}, Case{"", false, false}, Case{"01.01.202", false, false}}) {
         EXPECT_EQ(isWellFormedDateText(c.text), c.wellFormed) << c.text;
         EXPECT_EQ(parseDateText(c.text).has_value(), c.valid) << c.text;
     }

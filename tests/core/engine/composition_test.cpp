@@ -28,9 +28,9 @@ TEST(Composition, DayWordsOfTheWeekView)
     auto run = h.run(oneTime({"07.12.2026 A", "08.12.2026 B", "09.12.2026 C", "10.12.2026 D", "13.12.2026 E",
                               "14.12.2026 F", "15.12.2026 G"}),
                      "07.12.2026", 0);
-    EXPECT_THAT(run.entryTexts(),
-                ElementsAre("Heute (Montag) A", "Morgen (Dienstag) B", "Übermorgen (Mittwoch) C",
-                            "In 3 Tagen (Donnerstag) D", "In 6 Tagen (Sonntag) E", "In einer Woche (Montag) F"));
+    EXPECT_THAT(run.entryTexts(), ElementsAre("Heute (Montag) A", "Morgen (Dienstag) B",
+                                              "Übermorgen (Mittwoch) C", "In 3 Tagen (Donnerstag) D",
+                                              "In 6 Tagen (Sonntag) E", "In einer Woche (Montag) F"));
     h.options.weekdayToday = false;
     run = h.run(oneTime({"09.12.2026 C"}), "07.12.2026", 0);
     EXPECT_THAT(run.entryTexts(), ElementsAre("Übermorgen C"));
@@ -60,9 +60,10 @@ TEST(Composition, ColourAndSourceLine)
     EXPECT_EQ(run.result.entries[1].sourceLine, 12);
     EXPECT_EQ(run.result.entries[1].block, 12);
     EXPECT_EQ(run.result.entries[1].sortKey, "20261207 ");
-    EXPECT_THAT(run.errorMessages(),
-                ElementsAre("Die Terminzeile  \"07.12.2026 ~18~ Falsch\" enthält den ungültigen Farbcode \"18\".  "
-                            "Es wird daher der Standardfarbcode berücksichtigt. (Einmalige Termine;14)"));
+    EXPECT_THAT(
+        run.errorMessages(),
+        ElementsAre("Die Terminzeile  \"07.12.2026 ~18~ Falsch\" enthält den ungültigen Farbcode \"18\".  "
+                    "Es wird daher der Standardfarbcode berücksichtigt. (Einmalige Termine;14)"));
 }
 
 TEST(Composition, PeriodIsIgnoredWithAMessageInOneTimeLines)
@@ -70,10 +71,11 @@ TEST(Composition, PeriodIsIgnoredWithAMessageInOneTimeLines)
     EngineHarness h = EngineHarness::userBlocksOnly();
     auto run = h.run(oneTime({"07.12.2026 ~01.01.2020-02.01.2020~ Text"}), "07.12.2026", 0);
     EXPECT_THAT(run.entryTexts(), ElementsAre("Heute (Montag) Text"));
-    EXPECT_THAT(run.errorMessages(),
-                ElementsAre("Die Terminzeile \"07.12.2026 ~01.01.2020-02.01.2020~ Text\" enthält einen "
-                            "Terminzeitraum. Termine im Terminblock Einmalige Termine dürfen keinen Terminzeitraum "
-                            "enthalten. Der Terminzeitraum wird daher ignoriert. (Einmalige Termine;13)"));
+    EXPECT_THAT(
+        run.errorMessages(),
+        ElementsAre("Die Terminzeile \"07.12.2026 ~01.01.2020-02.01.2020~ Text\" enthält einen "
+                    "Terminzeitraum. Termine im Terminblock Einmalige Termine dürfen keinen Terminzeitraum "
+                    "enthalten. Der Terminzeitraum wird daher ignoriert. (Einmalige Termine;13)"));
 }
 
 TEST(Composition, InvalidAlarmIsReportedAndDropped)
@@ -84,8 +86,9 @@ TEST(Composition, InvalidAlarmIsReportedAndDropped)
     auto run = h.run(oneTime({"07.12.2026 ~24:00~ Text"}), "07.12.2026", 0);
     EXPECT_THAT(run.entryTexts(), ElementsAre("Heute (Montag) Text"));
     EXPECT_THAT(run.alarms, IsEmpty());
-    EXPECT_THAT(run.errorMessages(), ElementsAre("Die Terminzeile  \"07.12.2026 ~24:00~ Text\" enthält die ungültige "
-                                                 "Alarmzeit \"24:00\". (Einmalige Termine;13)"));
+    EXPECT_THAT(run.errorMessages(),
+                ElementsAre("Die Terminzeile  \"07.12.2026 ~24:00~ Text\" enthält die ungültige "
+                            "Alarmzeit \"24:00\". (Einmalige Termine;13)"));
 }
 
 TEST(Composition, AlarmsOfToday)
@@ -96,13 +99,15 @@ TEST(Composition, AlarmsOfToday)
         const char* alarm;
         bool registered;
     };
+
     for (Case c : {Case{0, "00:00", true}, Case{7 * 60 + 59, "08:00", true}, Case{8 * 60, "08:00", false},
                    Case{9 * 60, "08:00", false}, Case{1, "00:00", false}}) {
         EngineHarness h = EngineHarness::userBlocksOnly();
         h.today = test::date("07.12.2026");
         h.minuteOfDay = c.now;
-        auto run = h.run(oneTime({std::string("07.12.2026 ~") + c.alarm + "~ Zahnarzt", "08.12.2026 ~09:00~ Morgen"}),
-                         "07.12.2026", 1);
+        auto run = h.run(
+            oneTime({std::string("07.12.2026 ~") + c.alarm + "~ Zahnarzt", "08.12.2026 ~09:00~ Morgen"}),
+            "07.12.2026", 1);
         if (c.registered) {
             ASSERT_EQ(run.alarms.size(), 1u) << c.alarm << " at " << c.now;
             EXPECT_EQ(run.alarms[0].text, "Heute Zahnarzt");
@@ -143,11 +148,13 @@ TEST(Composition, HolidayFlagHidesEntryButStillChecksTheLine)
     EngineHarness h = EngineHarness::userBlocksOnly();
     h.today = test::date("07.12.2026");
     h.minuteOfDay = 0;
-    std::vector<std::string> file = oneTime({"07.12.2026 ~F~ ~08:00~ ~99~ Schule", "08.12.2026 ~F~ Schule 2"});
+    std::vector<std::string> file =
+        oneTime({"07.12.2026 ~F~ ~08:00~ ~99~ Schule", "08.12.2026 ~F~ Schule 2"});
     file.insert(file.end(), {"Ferien:  TT.MM.JJJJ-TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ferienname",
                              "01.12.2026-07.12.2026 Herbstferien", "@ E N D E"});
     auto run = h.run(file, "07.12.2026", 0);
-    EXPECT_THAT(run.entryTexts(), ElementsAre("Heute (Montag) enden die Herbstferien.", "Morgen (Dienstag) Schule 2"));
+    EXPECT_THAT(run.entryTexts(),
+                ElementsAre("Heute (Montag) enden die Herbstferien.", "Morgen (Dienstag) Schule 2"));
     EXPECT_THAT(run.alarms, IsEmpty());
     ASSERT_EQ(run.errors.size(), 1u);
     EXPECT_NE(run.errorMessages()[0].find("ungültigen Farbcode \"99\""), std::string::npos);
@@ -157,8 +164,8 @@ TEST(Composition, PeriodOfOtherBlocksIsCheckedThroughTheDateCheck)
 {
     // A period in a holiday line is refused like in one-time lines.
     EngineHarness h = EngineHarness::userBlocksOnly();
-    auto run = h.run(fileWithBlock("Ferien:", {"07.12.2026-07.12.2026 ~01.01.2026-31.12.2026~ Tag"}), "07.12.2026",
-                     0);
+    auto run = h.run(fileWithBlock("Ferien:", {"07.12.2026-07.12.2026 ~01.01.2026-31.12.2026~ Tag"}),
+                     "07.12.2026", 0);
     EXPECT_THAT(run.entryTexts(), ElementsAre("Heute (Montag) sind die Tag."));
     ASSERT_EQ(run.errors.size(), 1u); // the header is adapted silently outside the check pass
     EXPECT_TRUE(run.result.corrected);
@@ -194,7 +201,8 @@ TEST_P(PeriodOfARecurringLine, HidesOutsideAndReportsFaults)
     EXPECT_EQ(ev.entries.size(), c.shown ? 1u : 0u) << c.period;
     if (c.message) {
         ASSERT_EQ(sink.errors.size(), 1u) << c.period;
-        EXPECT_NE(toUtf8(sink.errors[0].message).find(c.message), std::string::npos) << sink.errors[0].message;
+        EXPECT_NE(toUtf8(sink.errors[0].message).find(c.message), std::string::npos)
+            << sink.errors[0].message;
         EXPECT_EQ(toUtf8(sink.errors[0].blockName), "Wöchentliche Termine");
     } else {
         EXPECT_TRUE(sink.errors.empty()) << c.period;

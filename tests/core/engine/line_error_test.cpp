@@ -21,9 +21,10 @@ TEST(LineError, BoxTextOfAnAppointmentLine)
 TEST(LineError, BoxTextOfABlockLevelMessage)
 {
     LineError error{"Der Terminblock \"Ferien\" wurde ...", 9, true, "Ferien"};
-    EXPECT_EQ(toUtf8(lineErrorBoxText(error)), "A C H T U N G ! ! !\r\rDer Terminblock \"Ferien\" wurde ...\r\r"
-                                               "Die Änderung wird automatisch gespeichert.\r\r"
-                                               "(\"Abbrechen\" unterdrückt die Ausgabe weiterer Fehlermeldungen.)");
+    EXPECT_EQ(toUtf8(lineErrorBoxText(error)),
+              "A C H T U N G ! ! !\r\rDer Terminblock \"Ferien\" wurde ...\r\r"
+              "Die Änderung wird automatisch gespeichert.\r\r"
+              "(\"Abbrechen\" unterdrückt die Ausgabe weiterer Fehlermeldungen.)");
 }
 
 TEST(LineError, CheckListLines)

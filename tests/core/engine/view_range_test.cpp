@@ -18,6 +18,7 @@ TEST(ViewRange, TheFiveRanges)
         const char* start;
         int length;
     };
+
     for (Case c : {Case{ViewMode::Week, "07.12.2026", "07.12.2026", 7},
                    Case{ViewMode::FourWeeks, "07.12.2026", "07.12.2026", 27},
                    Case{ViewMode::Month, "29.02.2024", "01.02.2024", 28},

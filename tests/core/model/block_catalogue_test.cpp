@@ -10,7 +10,8 @@ TEST(BlockCatalogue, CodesAndNames)
 {
     EXPECT_EQ(BlockCatalogue::code(2), fromUtf8("WÖC"));
     EXPECT_EQ(BlockCatalogue::code(7), fromUtf8("JÄH"));
-    EXPECT_EQ(BlockCatalogue::displayName(5), "Sechsw\xF6" "chentliche Termine");
+    EXPECT_EQ(BlockCatalogue::displayName(5), "Sechsw\xF6"
+                                              "chentliche Termine");
     EXPECT_EQ(BlockCatalogue::displayName(16), "Mondphasen");
     EXPECT_EQ(BlockCatalogue::blockOfCode("EIN"), 12);
     EXPECT_EQ(BlockCatalogue::blockOfCode("ein"), std::nullopt);
@@ -30,10 +31,12 @@ TEST(BlockCatalogue, HeaderLinesAreToldByTheirFirstThreeCharacters)
         const char* utf8;
         std::optional<int> block;
     };
-    for (Case c : {Case{"geburtstage:", 0}, Case{"GEB", 0}, Case{"wöchentlich", 2}, Case{"_6_wöchentlich", 5},
-                   Case{"+alle", 10}, Case{"x-w", 9}, Case{"einmalige termine", 12}, Case{"Ferien", 11},
-                   Case{"Notiz: etwas", std::nullopt}, Case{"Gartenarbeit", std::nullopt}, Case{"GE", std::nullopt},
-                   Case{"", std::nullopt}, Case{"*GEB", std::nullopt}, Case{"~EIN", std::nullopt}})
+
+    for (Case c :
+         {Case{"geburtstage:", 0}, Case{"GEB", 0}, Case{"wöchentlich", 2}, Case{"_6_wöchentlich", 5},
+          Case{"+alle", 10}, Case{"x-w", 9}, Case{"einmalige termine", 12}, Case{"Ferien", 11},
+          Case{"Notiz: etwas", std::nullopt}, Case{"Gartenarbeit", std::nullopt}, Case{"GE", std::nullopt},
+          Case{"", std::nullopt}, Case{"*GEB", std::nullopt}, Case{"~EIN", std::nullopt}})
         EXPECT_EQ(BlockCatalogue::headerBlock(fromUtf8(c.utf8)), c.block) << c.utf8;
 }
 

@@ -38,14 +38,17 @@ TEST(LineOptions, InvalidAlarmsAndColoursAreRemovedAllTheSame)
         int colour;
         const char* text;
     };
-    for (Case c : {Case{"~24:00~ T", true, false, false, false, 0, "T"},
-                   Case{"~ab:cd~ T", true, false, false, false, 0, "T"},
-                   Case{"~23:59~ T", true, true, false, false, 0, "T"},
-                   Case{"~12:60~ T", true, false, false, false, 0, "T"},
-                   Case{"~18~ T", false, false, true, false, 0, "T"}, Case{"~17~ T", false, false, true, true, 17, "T"},
-                   Case{"~x7~ T", false, false, true, false, 0, "T"}, Case{"~00~ T", false, false, true, true, 0, "T"},
-                   Case{"~12:30~T", false, false, false, false, 0, "~12:30~T"},
-                   Case{"~05~", false, false, false, false, 0, "~05~"}, Case{"", false, false, false, false, 0, ""}}) {
+
+    for (Case c :
+         {Case{"~24:00~ T", true, false, false, false, 0, "T"},
+          Case{"~ab:cd~ T", true, false, false, false, 0, "T"},
+          Case{"~23:59~ T", true, true, false, false, 0, "T"},
+          Case{"~12:60~ T", true, false, false, false, 0, "T"},
+          Case{"~18~ T", false, false, true, false, 0, "T"},
+          Case{"~17~ T", false, false, true, true, 17, "T"},
+          Case{"~x7~ T", false, false, true, false, 0, "T"}, Case{"~00~ T", false, false, true, true, 0, "T"},
+          Case{"~12:30~T", false, false, false, false, 0, "~12:30~T"},
+          Case{"~05~", false, false, false, false, 0, "~05~"}, Case{"", false, false, false, false, 0, ""}}) {
         LineOptions o = parseLineOptions(c.rest);
         EXPECT_EQ(o.hasAlarm, c.alarmPresent) << c.rest;
         EXPECT_EQ(o.alarm.valid, c.alarmValid) << c.rest;
