@@ -13,24 +13,26 @@ namespace {
 // birthdays, then weekly and one-time appointments).
 constexpr std::array<int, kUserBlockCount> kShares = {300, 60, 150, 60, 30, 20, 80, 60, 30, 40, 30, 20, 100};
 
-const std::array<const char*, 12> kNames = {"Anna",  "Peter", "Maria", "J\xFCrgen", "Ute",    "Klaus",
-                                            "Sabine", "Heinz", "Monika", "Stefan",   "Petra", "G\xFCnter"};
-const std::array<const char*, 10> kEvents = {"Kegeln",  "Chorprobe", "M\xFCll rausstellen", "Treppe wischen",
-                                             "Sport",   "Stammtisch", "Elternabend",       "Zahnarzt",
+const std::array<const char*, 12> kNames = {"Anna",   "Peter", "Maria",  "J\xFCrgen", "Ute",   "Klaus",
+                                            "Sabine", "Heinz", "Monika", "Stefan",    "Petra", "G\xFCnter"};
+const std::array<const char*, 10> kEvents = {"Kegeln",  "Chorprobe",  "M\xFCll rausstellen", "Treppe wischen",
+                                             "Sport",   "Stammtisch", "Elternabend",         "Zahnarzt",
                                              "Friseur", "Yoga"};
 const std::array<const char*, 7> kWeekdays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
 
 class Generator
 {
-public:
+  public:
     explicit Generator(std::uint32_t seed) : m_random(seed) {}
 
     int below(int n) { return static_cast<int>(m_random() % static_cast<std::uint32_t>(n)); }
+
     std::string date(int fromYear, int years)
     {
         DayNumber start = toDayNumber(fromYear, 1, 1);
         return formatDate(start + below(years * 365));
     }
+
     std::string options()
     {
         std::string text;
@@ -45,7 +47,12 @@ public:
             text += "~" + twoDigits(1 + below(17)) + "~ ";
         return text;
     }
-    std::string name() { return std::string(kNames[static_cast<std::size_t>(below(12))]) + " " + std::to_string(below(1000)); }
+
+    std::string name()
+    {
+        return std::string(kNames[static_cast<std::size_t>(below(12))]) + " " + std::to_string(below(1000));
+    }
+
     std::string event() { return kEvents[static_cast<std::size_t>(below(10))]; }
 
     std::string line(int block)
@@ -63,16 +70,17 @@ public:
         case 5:
             return date(2000, 25) + " " + options() + event();
         case 6:
-            return std::string(below(5) == 0 ? "-" : "+") + twoDigits(1 + below(28)) + " " + options() + event();
+            return std::string(below(5) == 0 ? "-" : "+") + twoDigits(1 + below(28)) + " " + options() +
+                   event();
         case 8:
             return date(1970, 50) + " " + options() + "Seit | Jahren " + event();
         case 9:
             return std::to_string(below(6) == 5 ? 9 : 1 + below(5)) + "." +
-                   kWeekdays[static_cast<std::size_t>(below(7))] + " " + twoDigits(below(13)) + " " + options() +
-                   event();
-        case 10:
-            return date(2000, 25) + " " + (std::string(below(2) ? "0" : "") + twoDigits(1 + below(60))) + " " +
+                   kWeekdays[static_cast<std::size_t>(below(7))] + " " + twoDigits(below(13)) + " " +
                    options() + event();
+        case 10:
+            return date(2000, 25) + " " + (std::string(below(2) ? "0" : "") + twoDigits(1 + below(60))) +
+                   " " + options() + event();
         case 11: {
             DayNumber begin = toDayNumber(2020, 1, 1) + below(10 * 365);
             return formatDate(begin) + "-" + formatDate(begin + below(20)) + " Ferien";
@@ -82,7 +90,7 @@ public:
         }
     }
 
-private:
+  private:
     std::mt19937 m_random;
 };
 
