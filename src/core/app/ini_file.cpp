@@ -166,8 +166,11 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         return;
     }
     if (const auto at = findKey(*range, key)) {
-        // Keep the key as spelled in the file and the blanks around "=": only the value changes.
+        // A line that already says so stays as it is; otherwise the key keeps its spelling and the
+        // blanks around "=", and only the value changes.
         std::string& text = lines_[*at].text;
+        if (valueOf(text) == value)
+            return;
         std::size_t keep = text.find('=') + 1;
         while (keep < text.size() && isBlank(text[keep]))
             ++keep;

@@ -10,7 +10,8 @@
 // matching pair of double or single quotes loses them. Lines before the first section, lines without
 // "=" and lines of later sections with an already used name are kept but never read.
 //
-// Writing a key replaces the value of its first line in place; a new key goes after the last non-blank
+// Writing a key replaces the value of its first line in place (a line that already reads as the new
+// value is left alone); a new key goes after the last non-blank
 // line of its section, a new section to the end of the file. New lines end with CR LF.
 
 #include "core/app/ini_storage.h"

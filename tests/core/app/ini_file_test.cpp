@@ -118,6 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         WriteCase{"replaceKeepsSpellingSpacingAndLineEnd", "[a]\n  TOP =  5  \n", "A", "Top", "7",
                   "[a]\n  TOP =  7\n"},
+        WriteCase{"sameValueLeavesTheLineAlone", "[A]\r\n k = \"5\"  \r\n", "A", "k", "5",
+                  "[A]\r\n k = \"5\"  \r\n"},
         WriteCase{"replaceOnlyFirstDuplicate", "[A]\r\nk=1\r\nk=2\r\n", "A", "k", "3",
                   "[A]\r\nk=3\r\nk=2\r\n"},
         WriteCase{"appendBeforeTrailingBlankLines", "[A]\r\nk=1\r\n\r\n  \r\n[B]\r\n", "A", "j", "2",
