@@ -1,4 +1,5 @@
 #include "core/app/ini_storage.h"
+#include "support/settings_failing_storage.h"
 #include "support/settings_temp_dir.h"
 
 #include <filesystem>
@@ -9,35 +10,10 @@ namespace notavi {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FailingIniStorage;
 using test::readBytes;
 using test::SettingsTempDir;
 using test::writeBytes;
-
-// The real disk, with one operation made to fail on request.
-class FailingStorage final : public IniStorage
-{
-  public:
-    bool failWrite = false;
-    bool failRename = false;
-
-    IniFileRead readFile(const fs::path& path) override { return diskIniStorage().readFile(path); }
-
-    bool writeNewFile(const fs::path& path, std::string_view bytes) override
-    {
-        if (failWrite) {
-            diskIniStorage().writeNewFile(path, bytes.substr(0, bytes.size() / 2)); // a torn write
-            return false;
-        }
-        return diskIniStorage().writeNewFile(path, bytes);
-    }
-
-    bool rename(const fs::path& from, const fs::path& to) override
-    {
-        return !failRename && diskIniStorage().rename(from, to);
-    }
-
-    bool remove(const fs::path& path) override { return diskIniStorage().remove(path); }
-};
 
 TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryFile)
 {
@@ -56,7 +32,7 @@ TEST(AtomicWrite, FailureAtEitherStepKeepsTheOldFileWhole)
         SettingsTempDir dir;
         const auto file = dir / "notavi.ini";
         writeBytes(file, "[Haupt]\r\nTop=1\r\n");
-        FailingStorage storage;
+        FailingIniStorage storage;
         storage.failWrite = !failAtRename;
         storage.failRename = failAtRename;
         EXPECT_FALSE(writeFileAtomically(storage, file, "[Haupt]\r\nTop=2\r\n"));
