@@ -209,10 +209,5 @@ TEST_F(SettingsFileTest, DamagedOrMissingFilesGiveTheDefaults)
     }
 }
 
-TEST_F(SettingsFileTest, LivesBesideTheAppointmentFile)
-{
-    EXPECT_EQ(SettingsFile::inFolder(dir.path()).path(), dir / "notavi.ini");
-}
-
 } // namespace
 } // namespace notavi

@@ -75,28 +75,13 @@ TEST(ViewSettings, MenuHelpersKeepTheParentItemsInStep)
     EXPECT_TRUE(blocks.shown[kMoon]);
 }
 
-TEST(ViewSettings, TakesTheOtherViewOptions)
+TEST(ViewSettings, BackgroundIsTheWindowColourWhenSwitchedToIt)
 {
     Settings settings;
-    settings.view.weekdayToday = false;
-    settings.view.separatorLines = false;
-    settings.blockDisplay.shown[5] = false;
-    settings.blockDisplay.moonClockTime = false;
-    settings.blockColours.codes[13] = 17;
-    settings.main.font.colour = rgbColour(0, 0x80, 0);
-    settings.main.background.useWindowColour = true;
-    settings.startView.tab = 4;
-
-    const auto view = viewSettingsFrom(settings);
-    EXPECT_FALSE(view.weekdayToday);
-    EXPECT_TRUE(view.weekdayRest);
-    EXPECT_FALSE(view.separatorLines);
-    EXPECT_FALSE(view.showBlock[5]);
-    EXPECT_FALSE(view.moonClockTime);
-    EXPECT_EQ(view.blockColours[13], 17);
-    EXPECT_EQ(view.fontColour, 0x008000);
-    EXPECT_EQ(view.backgroundColour, kWindowColour);
-    EXPECT_EQ(view.startTab, 4);
+    settings.main.background = {true, kLightGrey};
+    EXPECT_EQ(viewSettingsFrom(settings).backgroundColour, kWindowColour);
+    settings.main.background.useWindowColour = false;
+    EXPECT_EQ(viewSettingsFrom(settings).backgroundColour, kLightGrey);
 }
 
 } // namespace
