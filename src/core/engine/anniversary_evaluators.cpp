@@ -1,15 +1,10 @@
-// Birthdays, name days and since-x-years anniversaries.
+// Name days and since-x-years anniversaries.
 // Until their evaluation arrives the blocks are repaired and walked without entries.
 
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
 
 namespace notavi {
-
-void evaluateBirthdays(Evaluation& ev)
-{
-    skipBlockAfterRepair(ev, BlockKind::Birthdays);
-}
 
 void evaluateNameDays(Evaluation& ev)
 {
