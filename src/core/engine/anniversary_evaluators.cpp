@@ -1,15 +1,10 @@
-// Name days and since-x-years anniversaries.
+// Since-x-years anniversaries.
 // Until their evaluation arrives the blocks are repaired and walked without entries.
 
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
 
 namespace notavi {
-
-void evaluateNameDays(Evaluation& ev)
-{
-    skipBlockAfterRepair(ev, BlockKind::NameDays);
-}
 
 void evaluateSinceYears(Evaluation& ev)
 {

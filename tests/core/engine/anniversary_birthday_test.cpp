@@ -295,5 +295,33 @@ TEST(AnniversaryBirthdays, CheckPassChecksEveryValidLineOnce)
     }
 }
 
+TEST(AnniversaryBirthdays, BlockIsRepairedAndTheWalkGoesOn)
+{
+    const std::vector<std::string> file = {
+        "*",
+        "*    Notavi 9.00",
+        "*",
+        "*",
+        "*",
+        "*",
+        "*",
+        "*",
+        "*",
+        "*",
+        "*",
+        "geburtstage:",
+        "12.01.1980 Anna",
+        toUtf8(BlockCatalogue::headerText(blockNumber(BlockKind::NameDays))),
+        "06.01 Kaspar",
+        "@ E N D E"};
+    HarnessRun run = EngineHarness::userBlocksOnly().run(file, "20.12.2023", 1);
+    EXPECT_EQ(run.entryTexts(),
+              (std::vector<std::string>{"Am Samstag, dem 06.01.2024 hat Kaspar Namenstag.",
+                                        "Am Freitag, dem 12.01.2024 wird Anna 44 Jahre alt."}));
+    EXPECT_TRUE(run.result.corrected);
+    EXPECT_EQ(run.lines[11], BlockCatalogue::headerText(blockNumber(BlockKind::Birthdays)));
+    EXPECT_EQ(run.lines[13], "@ E N D E");
+}
+
 } // namespace
 } // namespace notavi::test
