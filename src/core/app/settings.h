@@ -3,6 +3,7 @@
 // The user's settings as the program holds them in memory, one struct per section of notavi.ini.
 // Every member starts with the value a missing key yields. Texts are Windows-1252 bytes.
 
+#include "core/engine/display_options.h"
 #include "core/model/block_catalogue.h"
 
 #include <array>
@@ -101,15 +102,7 @@ enum class BirthdayMode
     None,
 };
 
-enum class MoonPhase
-{
-    NewMoon = 0,
-    FirstQuarter = 1,
-    FullMoon = 2,
-    LastQuarter = 3,
-};
-
-constexpr int kMoonPhaseCount = 4;
+constexpr int kMoonPhaseCount = 4; // MoonPhase of the engine's display options
 
 // "Terminblock": which blocks the view shows. shown[0] is the birthday menu item, which is checked
 // unless the mode is None; shown[16] the moon-phase item, checked while any phase is.
