@@ -1,15 +1,10 @@
-// Weekly, every-n-days, monthly, yearly and x-th weekday appointments.
+// The recurring blocks whose evaluation has not arrived yet.
 // Until their evaluation arrives the blocks are repaired and walked without entries.
 
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
 
 namespace notavi {
-
-void evaluateWeekly(Evaluation& ev)
-{
-    skipBlockAfterRepair(ev, BlockKind::Weekly);
-}
 
 void evaluateEveryNDays(Evaluation& ev, int, BlockKind block)
 {
