@@ -6,11 +6,6 @@
 
 namespace notavi {
 
-void evaluateEveryNDays(Evaluation& ev, int, BlockKind block)
-{
-    skipBlockAfterRepair(ev, block);
-}
-
 void evaluateMonthly(Evaluation& ev)
 {
     skipBlockAfterRepair(ev, BlockKind::Monthly);
