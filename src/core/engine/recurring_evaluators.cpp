@@ -6,11 +6,6 @@
 
 namespace notavi {
 
-void evaluateMonthly(Evaluation& ev)
-{
-    skipBlockAfterRepair(ev, BlockKind::Monthly);
-}
-
 void evaluateYearly(Evaluation& ev)
 {
     skipBlockAfterRepair(ev, BlockKind::Yearly);
