@@ -6,11 +6,6 @@
 
 namespace notavi {
 
-void evaluateYearly(Evaluation& ev)
-{
-    skipBlockAfterRepair(ev, BlockKind::Yearly);
-}
-
 void evaluateXthWeekday(Evaluation& ev)
 {
     skipBlockAfterRepair(ev, BlockKind::XthWeekday);
