@@ -61,6 +61,11 @@ struct FaultCase
     Fault fault;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class AtomicWriteFault : public ::testing::TestWithParam<FaultCase>
 {
 };
