@@ -58,22 +58,6 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-enum class WriteOutcome
-{
-    Written,
-    NotCreated, // the file was not created (it exists already, or the folder refuses)
-    Partial,    // the file was created by us but not completely written
-};
-
-WriteOutcome writeNew(const Path& path, std::string_view bytes)
-{
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!fd.valid())
-        return WriteOutcome::NotCreated;
-    const bool ok = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    return fd.close() && ok ? WriteOutcome::Written : WriteOutcome::Partial;
-}
-
 // A rename is only durable once the folder that holds the name has been synced as well.
 void syncFolderOf(const Path& path)
 {
@@ -87,10 +71,7 @@ void syncFolderOf(const Path& path)
 
 bool RealFileSystem::exists(const Path& path) const
 {
-    struct stat info
-    {
-    };
-
+    struct stat info = {};
     if (::stat(path.c_str(), &info) == 0)
         return true;
     return !isMissingError(errno);
@@ -98,19 +79,13 @@ bool RealFileSystem::exists(const Path& path) const
 
 bool RealFileSystem::isDirectory(const Path& path) const
 {
-    struct stat info
-    {
-    };
-
+    struct stat info = {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 std::int64_t RealFileSystem::size(const Path& path) const
 {
-    struct stat info
-    {
-    };
-
+    struct stat info = {};
     if (::stat(path.c_str(), &info) != 0)
         return isMissingError(errno) ? -1 : kSizeUnknown;
     if (!S_ISREG(info.st_mode))
@@ -124,10 +99,7 @@ std::optional<std::string> RealFileSystem::readAll(const Path& path) const
     if (!fd.valid())
         return std::nullopt;
 
-    struct stat info
-    {
-    };
-
+    struct stat info = {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     // Read until the end rather than trusting the size: the file may grow or shrink meanwhile.
@@ -150,7 +122,15 @@ std::optional<std::string> RealFileSystem::readAll(const Path& path) const
 
 bool RealFileSystem::writeNewFile(const Path& path, std::string_view bytes)
 {
-    return writeNew(path, bytes) == WriteOutcome::Written;
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd.valid())
+        return false;
+    const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    if (fd.close() && written)
+        return true;
+    // The file is ours (O_EXCL): remove the half-written rest right away.
+    ::unlink(path.c_str());
+    return false;
 }
 
 bool RealFileSystem::replaceFile(const Path& from, const Path& to)
@@ -169,19 +149,8 @@ bool RealFileSystem::removeFile(const Path& path)
 bool RealFileSystem::copyFile(const Path& from, const Path& to)
 {
     const auto bytes = readAll(from);
-    if (!bytes)
-        return false;
-    switch (writeNew(to, *bytes)) {
-    case WriteOutcome::Written:
-        return true;
-    case WriteOutcome::NotCreated:
-        return false;
-    case WriteOutcome::Partial:
-        break;
-    }
-    // A half copy would look like a real file on the next start and never be copied again.
-    ::unlink(to.c_str());
-    return false;
+    // writeNewFile removes a half copy, which would otherwise look like a real file on the next start.
+    return bytes && writeNewFile(to, *bytes);
 }
 
 bool RealFileSystem::setModifiedNow(const Path& path)

@@ -157,7 +157,7 @@ void removeOutdatedLines(Lines& lines, std::size_t next, Lines& out, bool& corre
         while (out.size() > kInfoLineCount && leadsOlderBlock(out.back()))
             out.pop_back();
         while (i < count && inOlderBlock(lines[i])) {
-            const bool endLine = lines[i].front() == '@';
+            const bool endLine = lines[i].starts_with('@');
             ++i;
             if (endLine)
                 break;
@@ -181,13 +181,12 @@ void removeStarsAtLine12(Lines& out, bool& corrected)
 
 Lines standardInfoArea()
 {
-    const std::string star(kStarLine);
-    return {star, std::string(kVersionLine),
-            star, std::string(kNoticeLine),
-            star, std::string(kMakerLine),
-            star, std::string(kContactLine),
-            star, star,
-            star};
+    Lines area(kInfoLineCount, std::string(kStarLine));
+    area[1] = kVersionLine;
+    area[3] = kNoticeLine;
+    area[5] = kMakerLine;
+    area[7] = kContactLine;
+    return area;
 }
 
 bool repairInfoArea(Lines& lines)

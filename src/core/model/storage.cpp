@@ -26,6 +26,14 @@ bool makeBackup(FileSystem& fs, const Path& data, const Path& backup)
     return true;
 }
 
+MainLoadResult readFailure()
+{
+    MainLoadResult result;
+    result.status = MainLoadStatus::ReadFailed;
+    result.error = kMainLoadFailedMessage;
+    return result;
+}
+
 } // namespace
 
 std::vector<std::string_view> saveMessages(const SaveResult& result)
@@ -59,28 +67,25 @@ bool writeBack(FileSystem& fs, const Path& baseFolder, const Lines& lines)
 MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
 {
     const Path data = dataFile(baseFolder);
-    MainLoadResult result;
-    result.error = kMainLoadFailedMessage;
     if (fs.isDirectory(data))
-        return result;
+        return readFailure();
+    MainLoadResult result;
     const auto size = fs.size(data);
     // Only a file that is surely missing or empty is replaced; one whose size cannot be told is not.
     if (size == -1 || size == 0) {
         Lines lines;
         appendDefaultBlocks(lines, kNewFileMode);
-        result.defaultSave = saveWithBackup(fs, baseFolder, lines);
         result.status = MainLoadStatus::CreatedDefault;
-        result.error = {};
+        result.defaultSave = saveWithBackup(fs, baseFolder, lines);
         return result;
     }
     auto bytes = fs.readAll(data);
     if (!bytes)
-        return result;
-    result.file.lines = splitLines(*bytes);
-    bytes.reset();
-    result.corrected = repairInfoArea(result.file.lines);
+        return readFailure();
     result.status = MainLoadStatus::Loaded;
-    result.error = {};
+    result.file.lines = splitLines(*bytes);
+    bytes.reset(); // a large file need not be held twice during the repair
+    result.corrected = repairInfoArea(result.file.lines);
     return result;
 }
 

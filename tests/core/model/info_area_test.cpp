@@ -95,8 +95,8 @@ std::vector<RepairCase> repairCases()
                                      kSeparator, kNameDays, "@ E N D E"})),
          withInfoArea(concat(kBody, {kSeparator, kNameDays, "@ E N D E"})), true},
         {"EveryKindOfOlderBlock",
-         withInfoArea(
-             concat(kBody, {"Uebersicht", "J", "@", "ostern", "@", "Advent", "N", "@", "FEIERTAGE", "@"})),
+         withInfoArea(concat(
+             kBody, {"Uebersicht", "J", "", "@", "ostern", "  ", "@", "Advent", "N", "@", "FEIERTAGE", "@"})),
          withInfoArea(kBody), true},
         // The backward deletion must stop at the info area.
         {"OlderBlockRightBelowTheInfoArea", withInfoArea(concat({"OSTERN", "J", "@ E N D E"}, kBody)),
