@@ -32,15 +32,6 @@ TEST(AtomicWrite, ReplacesTheTargetAndLeavesNoTemporaryFile)
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"notavi.dat"});
 }
 
-TEST(AtomicWrite, CreatesAMissingTarget)
-{
-    TempDir dir;
-    RealFileSystem fs;
-    ASSERT_TRUE(atomicWrite(fs, dir / "notavi.dat", ""));
-    EXPECT_TRUE(dir.exists("notavi.dat"));
-    EXPECT_EQ(dir.read("notavi.dat"), "");
-}
-
 TEST(AtomicWrite, TemporaryFileLiesBesideTheTarget)
 {
     TempDir dir;
@@ -98,14 +89,6 @@ TEST(AtomicWrite, RefusesAFolderAsTarget)
     EXPECT_FALSE(atomicWrite(fs, dir / "notavi.dat", "new"));
     EXPECT_EQ(dir.read("notavi.dat/inside"), "kept");
     EXPECT_FALSE(anyTempFile(dir));
-}
-
-TEST(AtomicWrite, FailsInAMissingFolder)
-{
-    TempDir dir;
-    RealFileSystem fs;
-    EXPECT_FALSE(atomicWrite(fs, dir / "missing" / "notavi.dat", "new"));
-    EXPECT_FALSE(dir.exists("missing"));
 }
 
 TEST(AtomicWrite, FailsInAReadOnlyFolderAndKeepsTheTarget)

@@ -2,9 +2,6 @@
 #include "support/faulty_file_system.h"
 #include "support/temp_dir.h"
 
-#include <cstdlib>
-
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace notavi {
@@ -13,8 +10,6 @@ namespace {
 using test::FaultyFileSystem;
 using test::FsOp;
 using test::TempDir;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 class BaseFolderTest : public ::testing::Test
 {
@@ -102,17 +97,6 @@ TEST_F(BaseFolderTest, ExistingFilesAreNeverOverwrittenAndMissingOnesAreCopiedAg
     EXPECT_EQ(dir.read("data/Notavi/notavi.ini"), "shipped settings");
 }
 
-TEST_F(BaseFolderTest, NothingShippedNothingCopied)
-{
-    const auto base = determineBaseFolder(fs, program(), xdgEnvironment());
-    EXPECT_FALSE(base.portable);
-    EXPECT_THAT(dir.entries(), ElementsAre("data"));
-    std::vector<std::string> inside;
-    for (const auto& entry : std::filesystem::directory_iterator(xdgFolder()))
-        inside.push_back(entry.path().filename().string());
-    EXPECT_THAT(inside, IsEmpty());
-}
-
 TEST_F(BaseFolderTest, FolderThatCannotBeCreatedMeansPortable)
 {
     dir.write("data", "a file where the folder should be");
@@ -140,20 +124,6 @@ TEST(ProcessFolders, ProgramFolderHoldsTheRunningProgram)
 {
     const Path folder = programFolderOfProcess();
     EXPECT_TRUE(std::filesystem::exists(folder / "core_model_tests"));
-}
-
-TEST(ProcessFolders, EmptyVariablesCountAsUnset)
-{
-    const char* saved = std::getenv("XDG_DATA_HOME");
-    const std::optional<std::string> restore = saved ? std::optional<std::string>(saved) : std::nullopt;
-    ::setenv("XDG_DATA_HOME", "", 1);
-    EXPECT_EQ(userFolderEnvironmentOfProcess().xdgDataHome, std::nullopt);
-    ::setenv("XDG_DATA_HOME", "/somewhere", 1);
-    EXPECT_EQ(userFolderEnvironmentOfProcess().xdgDataHome, "/somewhere");
-    if (restore)
-        ::setenv("XDG_DATA_HOME", restore->c_str(), 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

@@ -140,16 +140,6 @@ TEST_P(InfoAreaRepair, SecondRunChangesNothing)
 INSTANTIATE_TEST_SUITE_P(Cases, InfoAreaRepair, ::testing::ValuesIn(repairCases()),
                          [](const auto& p) { return std::string(p.param.name); });
 
-TEST(InfoArea, StandardAreaHasElevenLines)
-{
-    const Lines area = standardInfoArea();
-    ASSERT_EQ(area.size(), 11u);
-    EXPECT_EQ(area[1], "*    Notavi 9.00");
-    EXPECT_EQ(area[7], "*    E-Mail: post@notavi.example");
-    const Lines defaults = defaultFile();
-    EXPECT_EQ(Lines(area.begin(), area.begin() + 8), Lines(defaults.begin(), defaults.begin() + 8));
-}
-
 TEST(InfoArea, OlderPrefixLinesGoOnlyWhenTheAreaWasRepaired)
 {
     Lines lines = {kBirthdays, "*    E-Mail: alt@example.org", "*    Notavi-Treffen", "@ E N D E"};
