@@ -1,5 +1,8 @@
 # The two commands of the project: `make run` and `make test`.
-.PHONY: run test deps build build-ci test-asan format bench clean
+.PHONY: run test deps build build-ci test-asan fuzz fuzz-smoke format bench clean
+
+# Seconds each fuzz harness runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
 
 deps:
 	@sh scripts/install-deps.sh
@@ -23,14 +26,27 @@ build-ci: deps
 test: build-ci
 	@ctest --preset ci
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory fuzz-smoke
 
 test-asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	@ctest --preset asan
 
+fuzz: deps
+	@sh scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# 30 seconds per harness; needs clang's libFuzzer runtime, skipped without it.
+fuzz-smoke:
+	@if command -v clang++ >/dev/null 2>&1 && \
+		dpkg-query -W -f='$${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed"; then \
+		sh scripts/fuzz.sh 30; \
+	else \
+		echo "fuzz-smoke übersprungen: clang++ oder libclang-rt-14-dev fehlt"; \
+	fi
+
 format:
-	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 bench: deps
 	@cmake --preset release >/dev/null

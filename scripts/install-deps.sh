@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what the build needs from Debian's packages; quiet and quick when all is there.
 set -eu
-PACKAGES="cmake ninja-build g++ make pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev"
+PACKAGES="cmake ninja-build g++ make pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
