@@ -10,6 +10,8 @@ IniFileRead FailingIniStorage::readFile(const std::filesystem::path& path)
 bool FailingIniStorage::writeNewFile(const std::filesystem::path& path, std::string_view bytes)
 {
     ++writes;
+    if (failOpen)
+        return false;
     if (failWrite) {
         diskIniStorage().writeNewFile(path, bytes.substr(0, bytes.size() / 2));
         return false;

@@ -9,6 +9,7 @@ namespace notavi::test {
 class FailingIniStorage final : public IniStorage
 {
   public:
+    bool failOpen = false;   // the write fails before any byte reaches the file (no space, no rights)
     bool failWrite = false;  // writes half of the bytes, then reports failure (a torn write)
     bool failRename = false; // the step between writing the temporary file and replacing the target
     int writes = 0;          // writeNewFile calls

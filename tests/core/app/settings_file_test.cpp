@@ -132,23 +132,6 @@ TEST_F(SettingsFileTest, ANewSectionGoesToTheEnd)
     EXPECT_EQ(readBytes(path), kHandEdited + "\r\n\r\n[Timer]\r\nTimer=10\r\nTimerart=Beenden\r\n");
 }
 
-TEST_F(SettingsFileTest, SaveInterruptedBeforeTheRenameKeepsTheOldFile)
-{
-    writeBytes(path, kHandEdited);
-    FailingIniStorage storage;
-    storage.failRename = true;
-    const SettingsFile file(path, storage);
-    Settings settings = file.loadAll();
-    settings.main.geometry.top = 99;
-    EXPECT_FALSE(file.save(SettingsSection::Main, settings));
-    EXPECT_EQ(readBytes(path), kHandEdited);
-    EXPECT_FALSE(fs::exists(temporaryPathFor(path)));
-
-    storage.failRename = false;
-    EXPECT_TRUE(file.save(SettingsSection::Main, settings));
-    EXPECT_EQ(file.loadAll().main.geometry.top, 99);
-}
-
 TEST_F(SettingsFileTest, UnknownSectionNamesDoNothing)
 {
     writeBytes(path, kHandEdited);
