@@ -4,7 +4,6 @@
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
 
-#include <algorithm>
 
 namespace notavi {
 namespace {
@@ -120,15 +119,6 @@ void addSeparatorLines(Evaluation& ev)
 }
 
 } // namespace
-
-void sortEntries(ViewEntries& entries)
-{
-    // std::string compares bytes as unsigned char: the Windows-1252 code order.
-    std::stable_sort(entries.begin(), entries.end(), [](const ViewEntry& a, const ViewEntry& b) {
-        int byKey = a.sortKey.compare(b.sortKey);
-        return byKey != 0 ? byKey < 0 : a.text < b.text;
-    });
-}
 
 EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, DayNumber evaluationDate,
                               int viewMode, EvaluationPass pass)
