@@ -57,6 +57,13 @@ std::string dayWord(int dayOffset)
     }
 }
 
+// The characters of an option field at the start of the text, for the message about an invalid
+// one; copied only when a field can stand there at all.
+std::string fieldText(const std::string& text, std::size_t length)
+{
+    return !text.empty() && text[0] == '~' ? text.substr(1, length) : std::string();
+}
+
 } // namespace
 
 Evaluation::Evaluation(Lines& fileLines, const EvaluationContext& ctx, EvaluationPass evaluationPass,
@@ -64,7 +71,8 @@ Evaluation::Evaluation(Lines& fileLines, const EvaluationContext& ctx, Evaluatio
     : lines(fileLines), context(ctx), pass(evaluationPass), viewMode(mode), rangeStart(range.start),
       rangeLength(range.length), rangeDate(toCivil(range.start)), rangeWeekday(isoWeekday(range.start)),
       schoolHolidayDays(static_cast<std::size_t>(range.length + 1), false),
-      daysWithEntries(static_cast<std::size_t>(range.length + 1), false)
+      daysWithEntries(static_cast<std::size_t>(range.length + 1), false),
+      dayTexts_(static_cast<std::size_t>(range.length + 1))
 {
 }
 
@@ -78,6 +86,16 @@ std::string Evaluation::lineFrom(std::size_t position) const
     const std::string& text = line();
     std::size_t from = position - 1;
     return from < text.size() ? text.substr(from, kMaxTextLength) : std::string();
+}
+
+void Evaluation::setEntryTextFrom(std::size_t position)
+{
+    const std::string& text = line();
+    const std::size_t from = position - 1;
+    if (from < text.size())
+        entryText.assign(text, from, kMaxTextLength);
+    else
+        entryText.clear();
 }
 
 std::string Evaluation::quotedLine() const
@@ -177,13 +195,13 @@ void Evaluation::compose(std::string_view verb, bool shown, BlockKind block)
         }
     }
 
-    std::string alarmText = entryText.substr(entryText.empty() ? 0 : 1, 5);
+    std::string alarmText = fieldText(entryText, 5);
     AlarmField alarm;
     if (takeAlarm(entryText, alarm) && !alarm.valid)
         reportLineError(" " + quotedLine() + " enth\xE4lt die ung\xFCltige Alarmzeit \"" + alarmText + "\".",
                         currentLine, false, blockName);
 
-    std::string colourText = entryText.substr(entryText.empty() ? 0 : 1, 2);
+    std::string colourText = fieldText(entryText, 2);
     ColourField colour;
     if (takeColour(entryText, colour) && !colour.valid)
         reportLineError(" " + quotedLine() + " enth\xE4lt den ung\xFCltigen Farbcode \"" + colourText +
@@ -214,7 +232,6 @@ void Evaluation::internalEntry(std::string text, BlockKind block)
 void Evaluation::addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block)
 {
     ViewEntry entry;
-    entry.sortKey = dateKey(rangeStart + dayOffset) + " ";
     // Computed blocks run after the walk over the file and have no line of their own.
     const bool internal = blockNumber(block) >= kUserBlockCount;
     entry.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
@@ -222,31 +239,40 @@ void Evaluation::addEntry(std::string_view verb, const std::string& text, int co
     entry.block = static_cast<std::uint16_t>(blockNumber(block));
     if (dayOffset >= 0 && dayOffset <= rangeLength) {
         daysWithEntries[static_cast<std::size_t>(dayOffset)] = true;
-        entry.text = entrySentence(verb, text);
+        const DayTexts& day = dayTexts(dayOffset);
+        entry.sortKey = day.sortKey;
+        entry.text.reserve(day.sentenceStart.size() + verb.size() + text.size());
+        entry.text.append(day.sentenceStart).append(verb).append(text);
     } else {
         // Never produced by the evaluators; kept visible so that such a fault shows in the view.
+        entry.sortKey = dateKey(rangeStart + dayOffset) + " ";
         entry.text =
             "*** Fehler: V_IN_Differenz = " + std::to_string(dayOffset) + std::to_string(entry.sourceLine);
     }
     entries.push_back(std::move(entry));
 }
 
-std::string Evaluation::entrySentence(std::string_view verb, const std::string& text) const
+const Evaluation::DayTexts& Evaluation::dayTexts(int offset)
 {
-    const DayNumber day = rangeStart + dayOffset;
-    std::string sentence;
-    if (viewMode == ViewMode::Week) {
-        std::string weekday =
-            context.options.weekdayToday ? " (" + weekdayName((rangeWeekday + dayOffset) % 7) + ") " : " ";
-        sentence = dayWord(dayOffset) + weekday;
-    } else if (context.options.weekdayRest) {
-        sentence = "Am " + weekdayNameOf(day) + ", dem " + formatDate(day) + " ";
-    } else {
-        sentence = "Am " + formatDate(day) + " ";
+    DayTexts& day = dayTexts_[static_cast<std::size_t>(offset)];
+    if (day.sortKey.empty()) {
+        day.sortKey = dateKey(rangeStart + offset) + " ";
+        day.sentenceStart = sentenceStart(offset);
     }
-    sentence.append(verb);
-    sentence.append(text);
-    return sentence;
+    return day;
+}
+
+std::string Evaluation::sentenceStart(int offset) const
+{
+    const DayNumber day = rangeStart + offset;
+    if (viewMode == ViewMode::Week) {
+        if (!context.options.weekdayToday)
+            return dayWord(offset) + " ";
+        return dayWord(offset) + " (" + weekdayName((rangeWeekday + offset) % 7) + ") ";
+    }
+    if (context.options.weekdayRest)
+        return "Am " + weekdayNameOf(day) + ", dem " + formatDate(day) + " ";
+    return "Am " + formatDate(day) + " ";
 }
 
 } // namespace notavi

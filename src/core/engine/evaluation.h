@@ -84,6 +84,8 @@ class Evaluation
 
     // The line from a position counted from 1; at most 999 characters; empty past the end.
     std::string lineFrom(std::size_t position) const;
+    // entryText = lineFrom(position), in entryText's own buffer: for lines with many occurrences.
+    void setEntryTextFrom(std::size_t position);
 
     // --- entry composition -----------------------------------------------------------------
     // Consumes the options at the start of entryText and may add one entry and one alarm.
@@ -109,9 +111,20 @@ class Evaluation
     void checkEndLine(std::string_view blockName);
 
   private:
+    // What every entry of one day starts with; made once per day of the range, as a year view has
+    // hundreds of entries on each day.
+    struct DayTexts
+    {
+        std::string sortKey;       // "JJJJMMTT "
+        std::string sentenceStart; // "Am Montag, dem 06.01.2025 ", "Heute (Montag) ", ...
+    };
+
     void addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block);
-    std::string entrySentence(std::string_view verb, const std::string& text) const;
+    const DayTexts& dayTexts(int offset);
+    std::string sentenceStart(int offset) const;
     void insertLine(std::size_t index, const std::string& text);
+
+    std::vector<DayTexts> dayTexts_; // by day offset; an empty sort key is not made yet
 };
 
 } // namespace notavi

@@ -19,7 +19,7 @@ std::string charactersAt(const std::string& line, std::size_t position, std::siz
 void composeOccurrence(Evaluation& ev, int dayOffset, std::size_t textPosition, BlockKind block)
 {
     ev.dayOffset = dayOffset;
-    ev.entryText = ev.lineFrom(textPosition);
+    ev.setEntryTextFrom(textPosition);
     ev.compose("", ev.switchOf(block), block);
     ev.repeatEntry = true;
 }
