@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace notavi {
 namespace {
@@ -29,6 +30,13 @@ void appendUtf8(std::string& out, char32_t cp)
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+bool hasHighByte(const char* eightBytes)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, eightBytes, sizeof word);
+    return (word & 0x8080808080808080u) != 0;
 }
 
 int byteOf(char32_t cp)
@@ -73,10 +81,26 @@ char32_t decodeOne(std::string_view s, std::size_t& i)
 
 std::string toUtf8(std::string_view windows1252)
 {
+    // Runs of ASCII, most of every text, are copied as they are, found eight bytes at a time: the
+    // front ends convert every line of the view on its way out.
     std::string out;
     out.reserve(windows1252.size() + windows1252.size() / 8);
-    for (char c : windows1252)
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    std::size_t runStart = 0;
+    std::size_t i = 0;
+    while (i < windows1252.size()) {
+        if (i + 8 <= windows1252.size() && !hasHighByte(windows1252.data() + i)) {
+            i += 8;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(windows1252[i]);
+        if (byte >= 0x80) {
+            out.append(windows1252.substr(runStart, i - runStart));
+            appendUtf8(out, codePointOf(byte));
+            runStart = i + 1;
+        }
+        ++i;
+    }
+    out.append(windows1252.substr(runStart));
     return out;
 }
 
@@ -97,11 +121,16 @@ char toUpper1252(char c)
     if (b >= 0xE0 && b <= 0xFE && b != 0xF7)
         return static_cast<char>(b - 0x20);
     switch (b) {
-    case 0x9A: return static_cast<char>(0x8A); // š
-    case 0x9C: return static_cast<char>(0x8C); // œ
-    case 0x9E: return static_cast<char>(0x8E); // ž
-    case 0xFF: return static_cast<char>(0x9F); // ÿ
-    default: return c;
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        return c;
     }
 }
 

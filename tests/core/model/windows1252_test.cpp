@@ -23,6 +23,19 @@ TEST(Windows1252, KnownCharacters)
     EXPECT_EQ(fromUtf8("\xFF"), "?"); // broken UTF-8
 }
 
+// ASCII is copied eight bytes at a time: an umlaut at any place before, in or after such a run.
+TEST(Windows1252, UmlautAtEveryPlaceOfALine)
+{
+    const std::string ascii = "Am Montag, dem 06.01.2025 Kegeln";
+    for (std::size_t at = 0; at <= ascii.size(); ++at) {
+        std::string line = ascii;
+        line.insert(at, "\xFC");
+        std::string expected = ascii;
+        expected.insert(at, "ü");
+        EXPECT_EQ(toUtf8(line), expected) << "at " << at;
+    }
+}
+
 TEST(Windows1252, UpperCase)
 {
     EXPECT_EQ(toUpper1252(fromUtf8("wöc")), fromUtf8("WÖC"));
