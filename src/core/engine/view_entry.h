@@ -3,13 +3,17 @@
 // The results of an evaluation: the lines of the view and today's alarms.
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
 namespace notavi {
 
-constexpr int kInternalSourceLine = 99998;
-constexpr int kSeparatorSourceLine = 99999;
+// Source lines of entries without a line of the file. They lie beyond every possible line index
+// (small numbers like 99998 would be real lines of a large file) and keep the order
+// file lines < computed entries < separator lines.
+constexpr int kInternalSourceLine = std::numeric_limits<int>::max() - 1;
+constexpr int kSeparatorSourceLine = std::numeric_limits<int>::max();
 
 struct ViewEntry
 {
