@@ -122,9 +122,17 @@ class Evaluation
     void addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block);
     const DayTexts& dayTexts(int offset);
     std::string sentenceStart(int offset) const;
-    void insertLine(std::size_t index, const std::string& text);
+    std::size_t blockEnd(std::size_t from, bool& hasEndLine) const;
+    std::size_t beforeComments(std::size_t at, std::size_t from) const;
+    void findLaterMissingEndLines(std::size_t from, std::vector<std::size_t>& positions) const;
+    void insertEndLines(const std::vector<std::size_t>& positions);
+    bool takePendingEndLine(std::size_t index);
 
     std::vector<DayTexts> dayTexts_; // by day offset; an empty sort key is not made yet
+    // End lines inserted ahead of the walk into blocks after the current one, ascending; each is
+    // reported when the walk reaches its block, as if it were inserted then.
+    std::vector<std::size_t> pendingEndLines_;
+    std::size_t nextPendingEndLine_ = 0;
 };
 
 } // namespace notavi
