@@ -70,8 +70,8 @@ int main(int argc, char** argv)
     double start = processMilliseconds();
     MainLoadResult loaded = loadMainList(fs, argv[1]);
     const double loadMs = processMilliseconds() - start;
-    std::printf("status=%s lines=%zu load_ms=%.1f", statusName(loaded.status), loaded.file.lines.size(),
-                loadMs);
+    std::printf("status=%s lines=%zu load_ms=%.1f load_peak_kb=%ld", statusName(loaded.status),
+                loaded.file.lines.size(), loadMs, peakKilobytes());
     if (!loaded.loaded()) {
         std::printf(" message=\"%s\" peak_kb=%ld\n", toUtf8(loaded.error.substr(0, 57)).c_str(),
                     peakKilobytes());
