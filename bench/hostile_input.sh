@@ -62,7 +62,7 @@ for kind in 100mb 2m-lines 10mb-line nul lone-cr no-end-lines; do
         printf '%-13s %9.1f %10s %8s %10s %8s %10.0f %10.0f %9s\n' "$kind" \
             "$(echo "$bytes / 1000000" | bc -l)" "$(value lines "$out")" "$(value status "$out")" \
             "$(value load_ms "$out")" "$(value evaluate_ms "$out")" \
-            "$(echo "$(value load_peak_kb "$out") / 1000" | bc -l)" "$(echo "$(value peak_kb "$out") / 1000" | bc -l)" "$ratio"
+            "$(echo "$(value load_peak_kb "$out") * 1.024 / 1000" | bc -l)" "$(echo "$(value peak_kb "$out") * 1.024 / 1000" | bc -l)" "$ratio"
     done
 done
 
