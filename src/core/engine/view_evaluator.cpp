@@ -4,6 +4,7 @@
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
 
+#include <algorithm>
 
 namespace notavi {
 namespace {
@@ -118,6 +119,15 @@ void addSeparatorLines(Evaluation& ev)
     }
 }
 
+// Room for one entry a week from every line, up to two million: a year view of a large file makes
+// hundreds of thousands, and each time the list outgrew its room it was copied into new memory.
+// Room never filled costs no memory, only address space.
+std::size_t likelyEntryCount(std::size_t lineCount, const ViewRange& range)
+{
+    const std::size_t weeks = static_cast<std::size_t>(range.length) / 7 + 1;
+    return std::min<std::size_t>(lineCount * weeks, std::size_t{1} << 21);
+}
+
 } // namespace
 
 EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, DayNumber evaluationDate,
@@ -139,6 +149,8 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
         context.alarms.clear();
 
     Evaluation ev(lines, context, pass, mode, range);
+    if (pass == EvaluationPass::Normal)
+        ev.entries.reserve(likelyEntryCount(lines.size(), range));
     if (std::optional<std::size_t> holidays = lastSchoolHolidayHeader(lines)) {
         ev.currentLine = *holidays;
         evaluateSchoolHolidays(ev);
