@@ -1,0 +1,14 @@
+#pragma once
+
+// A pseudo-random appointment file of a given size with a realistic mix of every block, for
+// benchmarks and robustness runs. The same seed gives the same file.
+
+#include "core/model/appointment_file.h"
+
+#include <cstdint>
+
+namespace notavi::bench {
+
+Lines sampleFile(int appointmentLines, std::uint32_t seed = 1);
+
+} // namespace notavi::bench

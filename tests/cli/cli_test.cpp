@@ -1,0 +1,151 @@
+// notavi-cli as a user calls it: a file, a date, a view.
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result
+{
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/notavi-cli-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path write(const std::string& name, const std::string& bytes)
+    {
+        fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    static std::string slurp(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    Result run(const std::string& arguments)
+    {
+        fs::path out = m_dir / "out.txt";
+        fs::path err = m_dir / "err.txt";
+        std::string command = std::string("HOME=") + m_dir.string() + " XDG_DATA_HOME= " + NOTAVI_CLI_PATH +
+                              " " + arguments + " >" + out.string() + " 2>" + err.string();
+        int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+    }
+
+    fs::path m_dir;
+};
+
+const std::string kFile = "*\r\n*    Notavi 9.00\r\n*\r\n"
+                          "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis\r\n"
+                          "08.12.2026 ~05~ Zahnarzt M\xFCller\r\n"
+                          "31.02.2026 kaputt\r\n"
+                          "@ E N D E\r\n";
+
+TEST_F(Cli, ShowsTheViewInGermanAsUtf8)
+{
+    fs::path file = write("t.dat", kFile);
+    Result r = run("--datei " + file.string() + " --datum 07.12.2026 --ansicht 0 --farbe nie");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("Montag, der 07.12.2026\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Morgen (Dienstag) Zahnarzt Müller\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("enthält das nicht korrekte Datum \"31.02.2026\""), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(file), kFile) << "the terminal view never writes the file";
+}
+
+TEST_F(Cli, ColoursAndJson)
+{
+    fs::path file = write("t.dat", kFile);
+    Result coloured = run("--datei " + file.string() + " --datum 07.12.2026 --farbe immer");
+    EXPECT_NE(coloured.out.find("\x1b[38;2;0;0;128mMorgen (Dienstag) Zahnarzt Müller\x1b[0m"),
+              std::string::npos);
+    Result json = run("--datei " + file.string() + " --datum 07.12.2026 --ansicht 2 --json");
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_NE(
+        json.out.find("{\"datum\":\"20261208\",\"text\":\"Am Dienstag, dem 08.12.2026 Zahnarzt Müller\","
+                      "\"zeile\":5,\"block\":12,\"farbe\":5}"),
+        std::string::npos)
+        << json.out;
+}
+
+TEST_F(Cli, CheckListsEveryFormalError)
+{
+    fs::path file = write("t.dat", kFile + "Notiz\r\n");
+    Result r = run("--datei " + file.string() + " --datum 07.12.2026 --pruefen");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(
+        r.out.find("Die Terminzeile \"31.02.2026 kaputt\" enthält das nicht korrekte Datum \"31.02.2026\". "
+                   "(Einmalige Termine;6)"),
+        std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"Notiz\" befindet sich außerhalb eines gültigen Terminblocks. (;8)"),
+              std::string::npos);
+}
+
+TEST_F(Cli, BaseFolderOption)
+{
+    fs::create_directories(m_dir / "basis");
+    write("basis/notavi.dat", kFile);
+    Result r = run("--basis " + (m_dir / "basis").string() + " --datum 08.12.2026 --ansicht 1 --farbe nie");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("Am Dienstag, dem 08.12.2026 Zahnarzt Müller"), std::string::npos) << r.out;
+}
+
+TEST_F(Cli, RefusesBadInputWithAClearMessage)
+{
+    struct Case
+    {
+        std::string arguments;
+        std::string message;
+    };
+
+    fs::create_directories(m_dir / "ordner");
+    for (const Case& c : {Case{"--ansicht 7", "Die Ansicht \"7\" ist unbekannt"},
+                          Case{"--datum 31.02.2026", "kein gültiges Datum"},
+                          Case{"--datum", "fehlt der Wert"}, Case{"--unsinn", "Unbekannte Option"},
+                          Case{"--datei " + (m_dir / "fehlt.dat").string(), "wurde nicht gefunden"},
+                          Case{"--datei " + (m_dir / "ordner").string(), "ist ein Ordner"},
+                          Case{"--basis a --datei b", "schließen einander aus"}}) {
+        Result r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, 2) << c.arguments;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.arguments << ": " << r.err;
+    }
+    EXPECT_EQ(run("--help").exitCode, 0);
+}
+
+TEST_F(Cli, BinaryGarbageIsNoCrash)
+{
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i)
+        garbage.push_back(static_cast<char>((i * 7919) % 256));
+    fs::path file = write("m\xFCll.dat", garbage);
+    Result r = run("--datei '" + file.string() + "' --datum 01.01.2026 --ansicht 4 --farbe nie");
+    EXPECT_EQ(r.exitCode, 0) << r.err.substr(0, 300);
+}
+
+} // namespace

@@ -1,0 +1,34 @@
+#include "core/model/windows1252.h"
+
+#include <gtest/gtest.h>
+
+namespace notavi {
+namespace {
+
+TEST(Windows1252, EveryByteSurvivesTheRoundTrip)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    EXPECT_EQ(fromUtf8(toUtf8(all)), all);
+}
+
+TEST(Windows1252, KnownCharacters)
+{
+    EXPECT_EQ(toUtf8("\xE4\xF6\xFC\xDF\xC4\xD6\xDC"), "äöüßÄÖÜ");
+    EXPECT_EQ(toUtf8("\x80"), "€");
+    EXPECT_EQ(toUtf8("\x81"), "\xC2\x81"); // undefined byte: its C1 code point
+    EXPECT_EQ(fromUtf8("Jährliche €"), "J\xE4hrliche \x80");
+    EXPECT_EQ(fromUtf8("日本"), "??");
+    EXPECT_EQ(fromUtf8("\xFF"), "?"); // broken UTF-8
+}
+
+TEST(Windows1252, UpperCase)
+{
+    EXPECT_EQ(toUpper1252(fromUtf8("wöc")), fromUtf8("WÖC"));
+    EXPECT_EQ(toUpper1252(fromUtf8("jäh")), fromUtf8("JÄH"));
+    EXPECT_EQ(toUpper1252(fromUtf8("ß+_6")), fromUtf8("ß+_6"));
+}
+
+} // namespace
+} // namespace notavi
