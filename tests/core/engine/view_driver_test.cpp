@@ -67,7 +67,6 @@ TEST(ViewDriver, LowerCaseHeaderOpensTheBlockAndIsAdapted)
 
 TEST(ViewDriver, AdaptingInTheCheckPassAlsoRepairsTheEditorsText)
 {
-    EngineHarness h = EngineHarness::userBlocksOnly();
     Lines lines = test::cpLines({"einmalige termine", "07.12.2026 A", "* next", "Ferien:"});
     Lines editor = lines;
     DisplayOptions options;
