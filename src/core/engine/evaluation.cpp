@@ -124,7 +124,9 @@ bool Evaluation::anniversaryRangeTest(std::string_view dateText, std::string_vie
         date = parseDateText(dateText);
     } else if (shiftsLeapDayToFebruary28(name) && startsWith(dateText, "29.02") &&
                !isLeapYear(rangeDate.year)) {
-        date = parseDateText("28.02." + std::string(dateText.substr(6, 4)));
+        // A text too short to carry a year must not throw; it yields no date.
+        std::string_view year = dateText.size() > 6 ? dateText.substr(6, 4) : std::string_view();
+        date = parseDateText("28.02." + std::string(year));
     }
     if (!date)
         return false;

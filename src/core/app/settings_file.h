@@ -1,0 +1,46 @@
+#pragma once
+
+// notavi.ini on the disk: one section loaded or saved at a time, as every setting is saved the moment
+// it changes. Each call reads the file anew, so a save keeps whatever else the file holds by then.
+
+#include "core/app/ini_storage.h"
+#include "core/app/settings.h"
+#include "core/app/settings_sections.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace notavi {
+
+inline constexpr std::string_view kSettingsFileName = "notavi.ini";
+
+class SettingsFile
+{
+  public:
+    // The storage must outlive this object.
+    explicit SettingsFile(std::filesystem::path path, IniStorage& storage = diskIniStorage());
+    // notavi.ini in the folder of the appointment file.
+    static SettingsFile inFolder(const std::filesystem::path& folder, IniStorage& storage = diskIniStorage());
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // Sets the section's part of `settings` from the file. A missing or unreadable file gives the
+    // defaults, like a missing key.
+    void load(SettingsSection section, Settings& settings) const;
+    // The same by the section's name; false (and nothing changed) for a name that is no section.
+    bool load(std::string_view sectionName, Settings& settings) const;
+    // Every section from one reading of the file.
+    Settings loadAll() const;
+
+    // Writes the section's keys into the file and leaves every other byte of it as it was. False when
+    // the file exists but cannot be read (it would be lost by writing) or cannot be written; the file
+    // then stays unchanged and the caller goes on with its settings in memory.
+    bool save(SettingsSection section, const Settings& settings) const;
+    bool save(std::string_view sectionName, const Settings& settings) const;
+
+  private:
+    std::filesystem::path path_;
+    IniStorage* storage_;
+};
+
+} // namespace notavi

@@ -1,0 +1,43 @@
+// Name days: a day of the year without a year of its own.
+
+#include "core/calendar/german_text.h"
+#include "core/engine/anniversary_occurrence.h"
+#include "core/engine/block_walk.h"
+#include "core/engine/evaluators.h"
+
+namespace notavi {
+namespace {
+
+constexpr std::string_view kNameDayName = "Namenstage";
+constexpr std::size_t kNamePosition = 7;
+
+// What the date check accepts under the block's name: a real date, or a 29 February.
+bool isNameDayDate(std::string_view date)
+{
+    return parseDateText(date) || (isWellFormedDateText(date) && date.substr(0, 5) == "29.02");
+}
+
+void evaluateNameDayLine(Evaluation& ev)
+{
+    const std::string date = dateInYear(ev.line().substr(0, 5) + ".", ev.rangeDate.year);
+    if (ev.anniversaryRangeTest(date, kNameDayName)) {
+        ev.entryText = ev.lineFrom(kNamePosition) + " Namenstag.";
+        ev.compose(ev.lastFourWeeksBeforeEvaluationDate() ? "hatte " : "hat ",
+                   ev.switchOf(BlockKind::NameDays), BlockKind::NameDays);
+    } else if (ev.isErrorCheck() && isNameDayDate(date)) {
+        ev.dayOffset = 0;
+        ev.entryText = ev.lineFrom(kNamePosition);
+        ev.compose("", false, BlockKind::NameDays);
+    }
+}
+
+} // namespace
+
+void evaluateNameDays(Evaluation& ev)
+{
+    ev.adaptHeader(BlockKind::NameDays);
+    forEachAppointmentLine(ev, [&ev] { evaluateNameDayLine(ev); });
+    finishBlock(ev, BlockKind::NameDays);
+}
+
+} // namespace notavi

@@ -1,0 +1,50 @@
+#include "core/app/window_geometry.h"
+
+#include <climits>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+namespace notavi {
+
+void PrintTo(const WindowGeometry& g, std::ostream* out)
+{
+    *out << "top " << g.top << " left " << g.left << " " << g.width << "x" << g.height
+         << (g.maximised ? " maximised" : "");
+}
+
+namespace {
+
+struct FitCase
+{
+    const char* name;
+    WindowGeometry stored;
+    WindowGeometry expected;
+};
+
+constexpr ScreenSize kScreen{1280, 1024};
+
+TEST(FitToScreen, ClampsTheStoredBounds)
+{
+    const FitCase cases[] = {
+        {"inside stays", {100, 200, 640, 480, false}, {100, 200, 640, 480, false}},
+        {"fills the screen exactly", {0, 0, 1280, 1024, false}, {0, 0, 1280, 1024, false}},
+        {"right of the screen moves back", {0, 1500, 640, 480, false}, {0, 640, 640, 480, false}},
+        {"below the screen moves up", {900, 0, 640, 480, false}, {544, 0, 640, 480, false}},
+        {"negative position becomes 0", {-20, -5, 640, 480, false}, {0, 0, 640, 480, false}},
+        {"taller than the screen", {50, 0, 640, 2000, false}, {0, 0, 640, 1024, false}},
+        {"wider than the screen", {0, 10, 3000, 480, false}, {0, 0, 1280, 480, false}},
+        {"zero size is the default size", {0, 0, 0, -7, false}, {0, 0, 640, 480, false}},
+        {"huge values do not overflow",
+         {INT_MAX, INT_MAX, INT_MAX, INT_MAX, false},
+         {0, 0, 1280, 1024, false}},
+        {"maximised flag passes", {10, 10, 640, 480, true}, {10, 10, 640, 480, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fitToScreen(c.stored, kScreen), c.expected);
+    }
+}
+
+} // namespace
+} // namespace notavi
