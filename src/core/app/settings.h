@@ -3,6 +3,7 @@
 // The user's settings as the program holds them in memory, one struct per section of notavi.ini.
 // Every member starts with the value a missing key yields. Texts are Windows-1252 bytes.
 
+#include "core/engine/display_options.h"
 #include "core/model/block_catalogue.h"
 
 #include <array>
@@ -101,13 +102,7 @@ enum class BirthdayMode
     None,
 };
 
-enum class MoonPhase
-{
-    NewMoon = 0,
-    FirstQuarter = 1,
-    FullMoon = 2,
-    LastQuarter = 3,
-};
+// MoonPhase (NewMoon = 0 ... LastQuarter = 3) is the engine's, from display_options.h.
 
 constexpr int kMoonPhaseCount = 4;
 
