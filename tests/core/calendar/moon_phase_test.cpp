@@ -92,20 +92,6 @@ TEST(MoonPhase, NextPhaseIsTheFirstEventAtOrAfterTheMoment)
     EXPECT_EQ(splitDateTime(following).day, toDayNumber(2000, 2, 19));
 }
 
-TEST(MoonPhase, NextPhaseNeverSkipsALunation)
-{
-    // From every third day of 1900-2099 the next event of each phase lies at most one lunation
-    // ahead; a skipped lunation would put it two lunations ahead.
-    for (int phase = 0; phase < 4; ++phase) {
-        const LunarPhase p = static_cast<LunarPhase>(phase);
-        for (DayNumber day = toDayNumber(1900, 1, 1); day <= toDayNumber(2099, 12, 31); day += 3) {
-            const double event = nextMoonPhase(p, day, 0);
-            ASSERT_GE(event, day);
-            ASSERT_LT(event, day + 30.5) << phase << " " << day;
-        }
-    }
-}
-
 TEST(MoonPhase, LocalTimeIsUniversalTimeMinusTheBias)
 {
     // Full moon of 16 June 2000, 22:28 in universal time.

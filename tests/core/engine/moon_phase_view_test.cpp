@@ -51,16 +51,6 @@ TEST(MoonPhaseView, PhasesOfJanuary2000InUniversalTime)
     }
 }
 
-TEST(MoonPhaseView, WithoutClockTimeTheTextEndsWithAFullStop)
-{
-    EngineHarness h = allPhases();
-    h.options.moonPhaseTime = false;
-    h.options.weekdayRest = false;
-    EXPECT_THAT(h.run({}, "01.01.2000", kMonth).entryTexts(),
-                ElementsAre("Am 06.01.2000 ist Neumond.", "Am 14.01.2000 ist zunehmender Halbmond.",
-                            "Am 21.01.2000 ist Vollmond.", "Am 28.01.2000 ist abnehmender Halbmond."));
-}
-
 TEST(MoonPhaseView, LocalTimeIsUniversalTimeMinusTheBias)
 {
     // Full moon of 16 June 2000 at 22:28 universal time.
@@ -112,6 +102,7 @@ TEST(MoonPhaseView, TwoFullMoonsInOneMonth)
                             "Am Donnerstag, dem 31.08.2023 ist Vollmond (01:36 Uhr)."));
 }
 
+// Without the clock time each text ends with the phase and a full stop.
 TEST(MoonPhaseView, LastFourWeeksSayWarBeforeTheEvaluationDate)
 {
     EngineHarness h = allPhases();
