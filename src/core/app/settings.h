@@ -102,9 +102,7 @@ enum class BirthdayMode
     None,
 };
 
-// MoonPhase (NewMoon = 0 ... LastQuarter = 3) is the engine's, from display_options.h.
-
-constexpr int kMoonPhaseCount = 4;
+constexpr int kMoonPhaseCount = 4; // MoonPhase of the engine's display options
 
 // "Terminblock": which blocks the view shows. shown[0] is the birthday menu item, which is checked
 // unless the mode is None; shown[16] the moon-phase item, checked while any phase is.

@@ -1,0 +1,103 @@
+#include "core/model/storage.h"
+
+#include "core/model/atomic_write.h"
+#include "core/model/data_files.h"
+#include "core/model/default_file.h"
+#include "core/model/info_area.h"
+#include "core/model/storage_messages.h"
+
+namespace notavi {
+namespace {
+
+Path dataFile(const Path& baseFolder)
+{
+    return baseFolder / kDataFileName;
+}
+
+// The backup is a copy made through a temporary file, so that notavi.bak too is always whole and
+// notavi.dat stays in place until the new text replaces it.
+bool makeBackup(FileSystem& fs, const Path& data, const Path& backup)
+{
+    const auto bytes = fs.readAll(data);
+    if (!bytes || !atomicWrite(fs, backup, *bytes))
+        return false;
+    // The copy is new and so already carries the current time; a failure here loses nothing.
+    fs.setModifiedNow(backup);
+    return true;
+}
+
+MainLoadResult readFailure()
+{
+    MainLoadResult result;
+    result.status = MainLoadStatus::ReadFailed;
+    result.error = kMainLoadFailedMessage;
+    return result;
+}
+
+} // namespace
+
+std::vector<std::string_view> saveMessages(const SaveResult& result)
+{
+    std::vector<std::string_view> messages;
+    if (result.backupFailed)
+        messages.push_back(kBackupFailedMessage);
+    if (!result.written)
+        messages.push_back(kSaveFailedMessage);
+    return messages;
+}
+
+SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& lines)
+{
+    const Path data = dataFile(baseFolder);
+    const auto temp = writeTempBeside(fs, data, joinLines(lines));
+    if (!temp)
+        return {};
+    SaveResult result;
+    if (fs.exists(data))
+        result.backupFailed = !makeBackup(fs, data, baseFolder / kBackupFileName);
+    result.written = commitTemp(fs, *temp, data);
+    return result;
+}
+
+bool writeBack(FileSystem& fs, const Path& baseFolder, const Lines& lines)
+{
+    return atomicWrite(fs, dataFile(baseFolder), joinLines(lines));
+}
+
+MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
+{
+    const Path data = dataFile(baseFolder);
+    if (fs.isDirectory(data))
+        return readFailure();
+    MainLoadResult result;
+    const auto size = fs.size(data);
+    // Only a file that is surely missing or empty is replaced; one whose size cannot be told is not.
+    if (size == -1 || size == 0) {
+        Lines lines;
+        appendDefaultBlocks(lines, kNewFileMode);
+        result.status = MainLoadStatus::CreatedDefault;
+        result.defaultSave = saveWithBackup(fs, baseFolder, lines);
+        return result;
+    }
+    auto bytes = fs.readAll(data);
+    if (!bytes)
+        return readFailure();
+    result.status = MainLoadStatus::Loaded;
+    result.file.lines = splitLines(*bytes);
+    bytes.reset(); // a large file need not be held twice during the repair
+    result.corrected = repairInfoArea(result.file.lines);
+    return result;
+}
+
+EditorLoadResult loadEditorText(const FileSystem& fs, const Path& baseFolder)
+{
+    const Path data = dataFile(baseFolder);
+    if (!fs.exists(data))
+        return {EditorLoadStatus::NotFound, {}};
+    auto bytes = fs.readAll(data);
+    if (!bytes)
+        return {EditorLoadStatus::ReadFailed, {}};
+    return {EditorLoadStatus::Loaded, splitLines(*bytes)};
+}
+
+} // namespace notavi
