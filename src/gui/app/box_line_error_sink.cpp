@@ -10,8 +10,8 @@ void BoxLineErrorSink::report(const LineError& error)
         m_beforeReport();
     if (m_state == LineErrorState::Silenced)
         return;
-    const MessageAnswer answer =
-        m_boxes.show(m_parent, MessageKind::Warning, boxText(lineErrorBoxText(error)), MessageButtons::OkCancel);
+    const MessageAnswer answer = m_boxes.show(m_parent, MessageKind::Warning,
+                                              boxText(lineErrorBoxText(error)), MessageButtons::OkCancel);
     if (answer == MessageAnswer::Cancel)
         m_state = LineErrorState::Silenced;
 }

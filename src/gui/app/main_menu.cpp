@@ -40,7 +40,8 @@ void TC_FORM_Haupt::createMenus()
     };
 
     QMenu* file = topMenu(QStringLiteral("&Datei"));
-    addMenuItem(file, "C_MItem_Sicherungsdateiladen", QStringLiteral("&Sicherungsdatei laden"), ctrl(Qt::Key_U));
+    addMenuItem(file, "C_MItem_Sicherungsdateiladen", QStringLiteral("&Sicherungsdatei laden"),
+                ctrl(Qt::Key_U));
     addMenuItem(file, "C_MItem_neuladen", QStringLiteral("Termindatei &neu laden"), ctrl(Qt::Key_N));
     file->addSeparator();
     addMenuItem(file, "C_MItem_Drucken", QStringLiteral("&Drucken..."), ctrl(Qt::Key_P));
@@ -48,14 +49,15 @@ void TC_FORM_Haupt::createMenus()
     addMenuItem(file, "C_MItem_Ende", QStringLiteral("&Beenden"), ctrl(Qt::Key_Q));
 
     QMenu* dataFile = topMenu(QStringLiteral("&Termindatei"));
-    addMenuItem(dataFile, "C_MItem_bearbeiten", QStringLiteral("&Bearbeiten (Termineditor)"), ctrl(Qt::Key_E));
+    addMenuItem(dataFile, "C_MItem_bearbeiten", QStringLiteral("&Bearbeiten (Termineditor)"),
+                ctrl(Qt::Key_E));
     addMenuItem(dataFile, "C_MItem_Notepad", QStringLiteral("Mit dem &Editor von Windows \u00F6ffnen"));
 
     QMenu* view = topMenu(QStringLiteral("&Ansicht"));
     addMenuItem(view, "C_MItem_WTagHeute", QStringLiteral("Wochentaganzeige &Heute"), {}, true);
     addMenuItem(view, "C_MItem_WTagRest", QStringLiteral("Wochentaganzeige &Rest"), {}, true);
-    addMenuItem(view, "C_MItem_Leerzeile", QStringLiteral("Termintage durch &Leerzeile trennen"), ctrl(Qt::Key_L),
-                true);
+    addMenuItem(view, "C_MItem_Leerzeile", QStringLiteral("Termintage durch &Leerzeile trennen"),
+                ctrl(Qt::Key_L), true);
     view->addSeparator();
     addMenuItem(view, "C_MItem_SpeicherAnsicht", QStringLiteral("&Mit aktueller Terminansicht starten "));
     view->addSeparator();
@@ -79,7 +81,8 @@ void TC_FORM_Haupt::createMenus()
     addMenuItem(date, "C_MItem_eingeben", QStringLiteral("&Eingeben..."), ctrl(Qt::Key_D));
 
     QMenu* blocks = topMenu(QStringLiteral("Termin&blockanzeige"));
-    addMenuItem(blocks, "C_MItem_Terminblockauswahl", QStringLiteral("&Terminblockauswahl..."), ctrl(Qt::Key_B));
+    addMenuItem(blocks, "C_MItem_Terminblockauswahl", QStringLiteral("&Terminblockauswahl..."),
+                ctrl(Qt::Key_B));
     addMenuItem(blocks, "C_MItem_speichern", QStringLiteral("S&peichern"), ctrl(Qt::Key_S));
     blocks->addSeparator();
     QMenu* birthdays = blocks->addMenu(QStringLiteral("&Geburtstage"));
@@ -88,7 +91,8 @@ void TC_FORM_Haupt::createMenus()
     m_actions["C_MItem_Geburtstage"] = birthdays->menuAction();
     auto* birthdayModes = new QActionGroup(this);
     for (QAction* mode :
-         {addMenuItem(birthdays, "C_MItem_GeburtstageMit", QStringLiteral("Geburtstage mit \"1000er-&Tage\""), {}, true),
+         {addMenuItem(birthdays, "C_MItem_GeburtstageMit", QStringLiteral("Geburtstage mit \"1000er-&Tage\""),
+                      {}, true),
           addMenuItem(birthdays, "C_MItem_GeburtstageNormal", QStringLiteral("&Geburtstage"), {}, true),
           addMenuItem(birthdays, "C_MItem_KeineGeburtstage", QStringLiteral("&keine Geburtstage"), {}, true)})
         birthdayModes->addAction(mode);
@@ -129,8 +133,10 @@ void TC_FORM_Haupt::createMenus()
     addMenuItem(format, "C_MItem_Schrift", QStringLiteral("&Schrift..."));
     QMenu* background = format->addMenu(QStringLiteral("&Hintergrund"));
     background->menuAction()->setObjectName(QStringLiteral("C_MItem_Hintergrund"));
-    addMenuItem(background, "C_MItem_Hintergrund_Windows", QStringLiteral("&Windows Standardfarbe"), {}, true);
-    addMenuItem(background, "C_MItem_Hintergrund_persoenlich", QStringLiteral("&Pers\u00F6nliche Farbe..."), {}, true);
+    addMenuItem(background, "C_MItem_Hintergrund_Windows", QStringLiteral("&Windows Standardfarbe"), {},
+                true);
+    addMenuItem(background, "C_MItem_Hintergrund_persoenlich", QStringLiteral("&Pers\u00F6nliche Farbe..."),
+                {}, true);
     QMenu* skins = format->addMenu(QStringLiteral("S&kins"));
     skins->menuAction()->setObjectName(QStringLiteral("C_MItem_Skin"));
     addMenuItem(skins, "C_MItem_Classic", QStringLiteral("&Classic"));
@@ -138,8 +144,8 @@ void TC_FORM_Haupt::createMenus()
     addMenuItem(skins, "C_MItem_SilberBlau", QStringLiteral("Sillau"));
     addMenuItem(skins, "C_MItem_GruenGelb", QStringLiteral("Gr\u00FClb"));
     format->addSeparator();
-    addMenuItem(format, "C_MItem_Dialogfenster", QStringLiteral("&Einstellungen f\u00FCr Dialogfenster \u00FCbernehmen"),
-                {}, true);
+    addMenuItem(format, "C_MItem_Dialogfenster",
+                QStringLiteral("&Einstellungen f\u00FCr Dialogfenster \u00FCbernehmen"), {}, true);
     addMenuItem(format, "C_MItem_Terminblockfarbe", QStringLiteral("&Terminblockfarbe..."));
 
     QMenu* extras = topMenu(QStringLiteral("&Extras"));
@@ -154,15 +160,17 @@ void TC_FORM_Haupt::createMenus()
     extras->addSeparator();
     addMenuItem(extras, "C_MItem_Verstrichene", QStringLiteral("&Verstrichene Temine l\u00F6schen"),
                 QKeySequence(Qt::Key_F6));
-    addMenuItem(extras, "C_MItem_LoeschenStart", QStringLiteral("V&erstrichene Termine automatisch l\u00F6schen"), {},
-                true);
-    addMenuItem(extras, "C_MItem_LoeschenFrist", QStringLiteral("- Frist f\u00FCr automatisches L\u00F6schen..."));
+    addMenuItem(extras, "C_MItem_LoeschenStart",
+                QStringLiteral("V&erstrichene Termine automatisch l\u00F6schen"), {}, true);
+    addMenuItem(extras, "C_MItem_LoeschenFrist",
+                QStringLiteral("- Frist f\u00FCr automatisches L\u00F6schen..."));
     addMenuItem(extras, "C_MItem_Aktivieren", QStringLiteral("&Deaktivierte Termine aktivieren"),
                 QKeySequence(Qt::Key_F7));
     extras->addSeparator();
-    addMenuItem(extras, "C_MItem_Alarmvordergrund", QStringLiteral("&Alarmmeldung im Vordergrund ausgeben"), {},
+    addMenuItem(extras, "C_MItem_Alarmvordergrund", QStringLiteral("&Alarmmeldung im Vordergrund ausgeben"),
+                {}, true);
+    addMenuItem(extras, "C_MItem_SystemTray", QStringLiteral("&Minimieren in System Tray (Infobereich)"), {},
                 true);
-    addMenuItem(extras, "C_MItem_SystemTray", QStringLiteral("&Minimieren in System Tray (Infobereich)"), {}, true);
     addMenuItem(extras, "C_MItem_MinimiertStarten", QStringLiteral("M&inimiert starten"), {}, true);
     extras->addSeparator();
     addMenuItem(extras, "C_MItem_FerienAnfordern", QStringLiteral("&Ferientermine per E-Mail anfordern..."));

@@ -22,7 +22,7 @@ struct ToolButtonSpec
     const char* name;
     const char* command; // the menu or context item whose command the button runs
     ToolIcon icon;
-    const char* hint;    // UTF-8
+    const char* hint; // UTF-8
 };
 
 // In groups, separated by an empty entry.
@@ -37,11 +37,13 @@ const ToolButtonSpec kToolButtons[] = {
     {"C_TBu_Suchen", "C_MItem_SuchenNach", ToolIcon::Find, "In der Terminansicht suchen"},
     {nullptr, nullptr, ToolIcon::Logo, nullptr},
     {"C_TBu_Heute", "C_MItem_Rechnerdatum", ToolIcon::Today, "Auswertungsdatum auf heute setzen"},
-    {"C_TBu_zurueck", "C_MItem_Zurueck", ToolIcon::Back, "Auswertungsdatum um den Terminzeitraum zurückstellen"},
+    {"C_TBu_zurueck", "C_MItem_Zurueck", ToolIcon::Back,
+     "Auswertungsdatum um den Terminzeitraum zurückstellen"},
     {"C_TBu_vor", "C_MItem_Vor", ToolIcon::Forward, "Auswertungsdatum um den Terminzeitraum vorstellen"},
     {"C_TBu_eingeben", "C_MItem_eingeben", ToolIcon::EnterDate, "Auswertungsdatum eingeben"},
     {nullptr, nullptr, ToolIcon::Logo, nullptr},
-    {"C_TBu_TbAuswahl", "C_MItem_Terminblockauswahl", ToolIcon::BlockChoice, "Angezeigte Terminblöcke auswählen"},
+    {"C_TBu_TbAuswahl", "C_MItem_Terminblockauswahl", ToolIcon::BlockChoice,
+     "Angezeigte Terminblöcke auswählen"},
     {"C_TBu_Schrift", "C_MItem_Schrift", ToolIcon::Font, "Schrift der Terminansicht"},
     {"C_TBu_Hintergrundfarbe", "C_MItem_Hintergrund_persoenlich", ToolIcon::Background,
      "Hintergrundfarbe der Terminansicht"},
@@ -158,10 +160,8 @@ void TC_FORM_Haupt::showContextMenu(const QPoint& position)
     stopCountdown();
     action("C_KMItem_kopieren")->setEnabled(C_RE_TerminAnzeige->textCursor().hasSelection());
     const std::pair<const char*, const char*> twins[] = {
-        {"C_KMItem_WTagHeute", "C_MItem_WTagHeute"},
-        {"C_KMItem_WTagRest", "C_MItem_WTagRest"},
-        {"C_KMItem_Leerzeile", "C_MItem_Leerzeile"},
-        {"C_KMItem_Zeilenumbruch", "C_MItem_Zeilenumbruch"},
+        {"C_KMItem_WTagHeute", "C_MItem_WTagHeute"}, {"C_KMItem_WTagRest", "C_MItem_WTagRest"},
+        {"C_KMItem_Leerzeile", "C_MItem_Leerzeile"}, {"C_KMItem_Zeilenumbruch", "C_MItem_Zeilenumbruch"},
         {"C_KMItem_Cursor", "C_MItem_Cursor"},
     };
     for (const auto& [context, main] : twins) {

@@ -1,11 +1,12 @@
 // The main window and its settings: applying them at start, the menu items that switch one
 // setting, and storing the sections they belong to.
 
-#include "gui/app/tc_form_haupt.h"
-
 #include "core/app/window_geometry.h"
+#include "gui/app/tc_form_haupt.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/settings_conversion.h"
+
+#include <set>
 
 #include <QAction>
 #include <QGroupBox>
@@ -16,33 +17,82 @@
 #include <QTextEdit>
 #include <QToolBar>
 
-#include <set>
-
 namespace notavi::gui {
 namespace {
 
 // The commands this window carries out so far; the others are shown but disabled.
 const std::set<std::string> kAvailableCommands = {
-    "C_MItem_neuladen", "C_MItem_Ende", "C_MItem_Notepad", "C_MItem_WTagHeute", "C_MItem_WTagRest",
-    "C_MItem_Leerzeile", "C_MItem_SpeicherAnsicht", "C_MItem_Zeilenumbruch", "C_MItem_Schaltflaechenleiste",
-    "C_MItem_Symbolleiste", "C_MItem_Cursor", "C_MItem_Rechnerdatum", "C_MItem_Vor", "C_MItem_Zurueck",
-    "C_MItem_eingeben", "C_MItem_speichern", "C_MItem_Geburtstage", "C_MItem_GeburtstageMit",
-    "C_MItem_GeburtstageNormal", "C_MItem_KeineGeburtstage", "C_MItem_Namenstage", "C_MItem_WoechentlicheTermine",
-    "C_MItem_ZweiwoechentlTermine", "C_MItem_VierwoechentlTermine", "C_MItem_6woechentlTermine",
-    "C_MItem_MonatlicheTermine", "C_MItem_JaehrlicheTermine", "C_MItem_SeitxJahren", "C_MItem_Xwotagauswerten",
-    "C_MItem_AllexTage", "C_MItem_Ferien", "C_MItem_EinmaligeTermine", "C_MItem_Ostern", "C_MItem_Advent",
-    "C_MItem_Feiertage", "C_MItem_Mondphasen", "C_MItem_Neumond", "C_MItem_ZunHalbmond", "C_MItem_Vollmond",
-    "C_MItem_AbnHalbmond", "C_MItem_Uhrzeit", "C_MItem_Hintergrund_Windows", "C_MItem_Dialogfenster",
-    "C_MItem_URLabfrage", "C_MItem_LoeschenStart", "C_MItem_LoeschenFrist", "C_MItem_Alarmvordergrund",
-    "C_MItem_SystemTray", "C_MItem_MinimiertStarten", "C_MItem_NotaviHilfe", "C_MItem_Info", "C_KMItem_kopieren",
-    "C_KMItem_WTagHeute", "C_KMItem_WTagRest", "C_KMItem_Leerzeile", "C_KMItem_Zeilenumbruch", "C_KMItem_Cursor",
+    "C_MItem_neuladen",
+    "C_MItem_Ende",
+    "C_MItem_Notepad",
+    "C_MItem_WTagHeute",
+    "C_MItem_WTagRest",
+    "C_MItem_Leerzeile",
+    "C_MItem_SpeicherAnsicht",
+    "C_MItem_Zeilenumbruch",
+    "C_MItem_Schaltflaechenleiste",
+    "C_MItem_Symbolleiste",
+    "C_MItem_Cursor",
+    "C_MItem_Rechnerdatum",
+    "C_MItem_Vor",
+    "C_MItem_Zurueck",
+    "C_MItem_eingeben",
+    "C_MItem_speichern",
+    "C_MItem_Geburtstage",
+    "C_MItem_GeburtstageMit",
+    "C_MItem_GeburtstageNormal",
+    "C_MItem_KeineGeburtstage",
+    "C_MItem_Namenstage",
+    "C_MItem_WoechentlicheTermine",
+    "C_MItem_ZweiwoechentlTermine",
+    "C_MItem_VierwoechentlTermine",
+    "C_MItem_6woechentlTermine",
+    "C_MItem_MonatlicheTermine",
+    "C_MItem_JaehrlicheTermine",
+    "C_MItem_SeitxJahren",
+    "C_MItem_Xwotagauswerten",
+    "C_MItem_AllexTage",
+    "C_MItem_Ferien",
+    "C_MItem_EinmaligeTermine",
+    "C_MItem_Ostern",
+    "C_MItem_Advent",
+    "C_MItem_Feiertage",
+    "C_MItem_Mondphasen",
+    "C_MItem_Neumond",
+    "C_MItem_ZunHalbmond",
+    "C_MItem_Vollmond",
+    "C_MItem_AbnHalbmond",
+    "C_MItem_Uhrzeit",
+    "C_MItem_Hintergrund_Windows",
+    "C_MItem_Dialogfenster",
+    "C_MItem_URLabfrage",
+    "C_MItem_LoeschenStart",
+    "C_MItem_LoeschenFrist",
+    "C_MItem_Alarmvordergrund",
+    "C_MItem_SystemTray",
+    "C_MItem_MinimiertStarten",
+    "C_MItem_NotaviHilfe",
+    "C_MItem_Info",
+    "C_KMItem_kopieren",
+    "C_KMItem_WTagHeute",
+    "C_KMItem_WTagRest",
+    "C_KMItem_Leerzeile",
+    "C_KMItem_Zeilenumbruch",
+    "C_KMItem_Cursor",
 };
 
 // The commands that need appointments: enabled only while a file is loaded.
 const std::set<std::string> kAppointmentCommands = {
-    "C_PSBT_neu",           "C_PSBT_aendern",          "C_PSBT_loeschen",        "C_MItem_Verstrichene",
-    "C_MItem_Aktivieren",   "C_KMItem_neuerTermin",    "C_KMItem_TerminAendern", "C_KMitem_TerminLoeschen",
-    "C_KMItem_Verstrichene", "C_KMItem_Aktivieren",
+    "C_PSBT_neu",
+    "C_PSBT_aendern",
+    "C_PSBT_loeschen",
+    "C_MItem_Verstrichene",
+    "C_MItem_Aktivieren",
+    "C_KMItem_neuerTermin",
+    "C_KMItem_TerminAendern",
+    "C_KMitem_TerminLoeschen",
+    "C_KMItem_Verstrichene",
+    "C_KMItem_Aktivieren",
 };
 
 // The check items of the "Extras" menu and the setting each one switches.
@@ -88,11 +138,13 @@ void TC_FORM_Haupt::updateCommandStates()
 {
     for (const auto& [name, item] : m_actions) {
         const bool available = kAvailableCommands.count(name) != 0;
-        item->setEnabled(available && (kAppointmentCommands.count(name) == 0 || m_appointmentCommandsEnabled));
+        item->setEnabled(available &&
+                         (kAppointmentCommands.count(name) == 0 || m_appointmentCommandsEnabled));
     }
     for (const auto& [name, button] : m_buttons) {
         const bool available = kAvailableCommands.count(name) != 0;
-        button->setEnabled(available && (kAppointmentCommands.count(name) == 0 || m_appointmentCommandsEnabled));
+        button->setEnabled(available &&
+                           (kAppointmentCommands.count(name) == 0 || m_appointmentCommandsEnabled));
     }
 }
 
@@ -110,8 +162,10 @@ void TC_FORM_Haupt::applyMainSettings()
     palette.setColor(QPalette::Base, toQColor(m_settings.main.background.effective()));
     palette.setColor(QPalette::Text, toQColor(m_settings.main.font.colour));
     C_RE_TerminAnzeige->setPalette(palette);
-    C_RE_TerminAnzeige->setLineWrapMode(m_settings.view.wordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-    const int caretWidth = m_settings.view.wideCaret ? std::max(1, C_RE_TerminAnzeige->fontMetrics().height() / 3) : 1;
+    C_RE_TerminAnzeige->setLineWrapMode(m_settings.view.wordWrap ? QTextEdit::WidgetWidth
+                                                                 : QTextEdit::NoWrap);
+    const int caretWidth =
+        m_settings.view.wideCaret ? std::max(1, C_RE_TerminAnzeige->fontMetrics().height() / 3) : 1;
     C_RE_TerminAnzeige->setCursorWidth(caretWidth);
 }
 
@@ -199,14 +253,15 @@ void TC_FORM_Haupt::connectOptionToggles()
         else
             connect(source, &QAction::triggered, this, [this, source] { C_MItem_TerminblockClick(source); });
     }
-    for (const char* name : {"C_MItem_GeburtstageMit", "C_MItem_GeburtstageNormal", "C_MItem_KeineGeburtstage"}) {
+    for (const char* name :
+         {"C_MItem_GeburtstageMit", "C_MItem_GeburtstageNormal", "C_MItem_KeineGeburtstage"}) {
         QAction* source = action(name);
         connect(source, &QAction::triggered, this, [this, source] { C_MItem_TBGebTagClick(source); });
     }
     for (const char* name : {"C_MItem_Zeilenumbruch", "C_KMItem_Zeilenumbruch"})
         connect(action(name), &QAction::triggered, this, [this] { C_MItem_ZeilenumbruchClick(); });
-    for (const char* name : {"C_MItem_Schaltflaechenleiste", "C_MItem_Symbolleiste", "C_MItem_Cursor",
-                             "C_KMItem_Cursor"}) {
+    for (const char* name :
+         {"C_MItem_Schaltflaechenleiste", "C_MItem_Symbolleiste", "C_MItem_Cursor", "C_KMItem_Cursor"}) {
         QAction* source = action(name);
         connect(source, &QAction::triggered, this, [this, source] { C_MItem_BarClick(source); });
     }
@@ -214,7 +269,8 @@ void TC_FORM_Haupt::connectOptionToggles()
         QAction* source = action(item.name);
         connect(source, &QAction::triggered, this, [this, source] { C_MItem_ExtrasClick(source); });
     }
-    connect(action("C_MItem_Dialogfenster"), &QAction::triggered, this, [this] { C_MItem_DialogfensterClick(); });
+    connect(action("C_MItem_Dialogfenster"), &QAction::triggered, this,
+            [this] { C_MItem_DialogfensterClick(); });
     connect(action("C_MItem_Hintergrund_Windows"), &QAction::triggered, this, [this] {
         stopCountdown();
         m_settings.main.background.useWindowColour = !m_settings.main.background.useWindowColour;
@@ -223,7 +279,8 @@ void TC_FORM_Haupt::connectOptionToggles()
         storeWindowGeometry();
         saveSection(SettingsSection::Main);
     });
-    connect(action("C_MItem_SpeicherAnsicht"), &QAction::triggered, this, [this] { C_MItem_SpeicherAnsichtClick(); });
+    connect(action("C_MItem_SpeicherAnsicht"), &QAction::triggered, this,
+            [this] { C_MItem_SpeicherAnsichtClick(); });
     connect(action("C_MItem_speichern"), &QAction::triggered, this, [this] { C_MItem_speichernClick(); });
     connect(action("C_MItem_LoeschenFrist"), &QAction::triggered, this, [this] {
         stopCountdown();
@@ -327,16 +384,19 @@ void TC_FORM_Haupt::C_MItem_DialogfensterClick()
 void TC_FORM_Haupt::C_MItem_SpeicherAnsichtClick()
 {
     stopCountdown();
-    static const QString kPhrases[] = {
-        QStringLiteral("f\u00FCr den aktuellen Tag "), QStringLiteral("der Termine der n\u00E4chsten vier Wochen "),
-        QStringLiteral("f\u00FCr den aktuellen Monat "), QStringLiteral("der Termine der letzten vier Wochen "),
-        QStringLiteral("aller Termine im aktuellen Jahr ")};
+    static const QString kPhrases[] = {QStringLiteral("f\u00FCr den aktuellen Tag "),
+                                       QStringLiteral("der Termine der n\u00E4chsten vier Wochen "),
+                                       QStringLiteral("f\u00FCr den aktuellen Monat "),
+                                       QStringLiteral("der Termine der letzten vier Wochen "),
+                                       QStringLiteral("aller Termine im aktuellen Jahr ")};
     const int tab = viewMode();
-    const QString phrase = tab >= 0 && tab < kViewModeCount
-                               ? kPhrases[tab]
-                               : QStringLiteral("- unbekannt, bitte Programmierer informieren und Nein w\u00E4hlen - ");
-    if (!m_desktop.boxes.confirm(this, QStringLiteral("Soll Notavi ab dem n\u00E4chsten Start mit der Termin-\n\nansicht ") +
-                                           phrase + QStringLiteral("starten ?")))
+    const QString phrase =
+        tab >= 0 && tab < kViewModeCount
+            ? kPhrases[tab]
+            : QStringLiteral("- unbekannt, bitte Programmierer informieren und Nein w\u00E4hlen - ");
+    if (!m_desktop.boxes.confirm(
+            this, QStringLiteral("Soll Notavi ab dem n\u00E4chsten Start mit der Termin-\n\nansicht ") +
+                      phrase + QStringLiteral("starten ?")))
         return;
     m_settings.startView.tab = tab;
     saveSection(SettingsSection::StartView);

@@ -14,6 +14,8 @@
 #include "gui/platform/settings_conversion.h"
 #include "gui/platform/text_conversion.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -21,8 +23,6 @@
 #include <QTabBar>
 #include <QTextEdit>
 #include <QUrl>
-
-#include <algorithm>
 
 namespace notavi::gui {
 namespace {
@@ -34,7 +34,8 @@ QString pathText(const Path& path)
 
 const QString kWaitLine1 = QStringLiteral("Ansicht wird aktualisiert.");
 const QString kWaitLine2 = QStringLiteral("Bitte einen Augenblick Geduld.");
-const QString kNoFileHint = QStringLiteral("Keine Termindatei vorhanden. Beachten sie den Hinweis im Fenster!");
+const QString kNoFileHint =
+    QStringLiteral("Keine Termindatei vorhanden. Beachten sie den Hinweis im Fenster!");
 
 } // namespace
 
@@ -68,7 +69,8 @@ void TC_FORM_Haupt::FormCreate(const StartupEnvironment& environment)
     m_programFolder = environment.programFolder;
     m_helpFile = pathText(m_programFolder / kHelpFileName.toStdString());
     m_baseFolder = determineBaseFolder(m_files, m_programFolder, environment.userFolders);
-    m_settingsFile = std::make_unique<SettingsFile>(SettingsFile::inFolder(m_baseFolder.path, environment.iniStorage));
+    m_settingsFile =
+        std::make_unique<SettingsFile>(SettingsFile::inFolder(m_baseFolder.path, environment.iniStorage));
     loadStartSettings();
     if (m_settings.extras.startMinimised)
         stopCountdown();
@@ -82,8 +84,9 @@ void TC_FORM_Haupt::FormCreate(const StartupEnvironment& environment)
 void TC_FORM_Haupt::loadStartSettings()
 {
     for (SettingsSection section :
-         {SettingsSection::Main, SettingsSection::BlockDisplay, SettingsSection::BlockColours, SettingsSection::View,
-          SettingsSection::StartView, SettingsSection::Tooltips, SettingsSection::AlarmClock, SettingsSection::Extras})
+         {SettingsSection::Main, SettingsSection::BlockDisplay, SettingsSection::BlockColours,
+          SettingsSection::View, SettingsSection::StartView, SettingsSection::Tooltips,
+          SettingsSection::AlarmClock, SettingsSection::Extras})
         m_settingsFile->load(section, m_settings);
     applyMainSettings();
     applyMenuChecks();
@@ -171,7 +174,8 @@ void TC_FORM_Haupt::setTabCaptions()
 void TC_FORM_Haupt::setTabHints()
 {
     for (int tab = 0; tab < kViewModeCount; ++tab)
-        C_TC_Terminart->setTabToolTip(tab, m_fileLoaded ? fromCp1252(tabHint(static_cast<ViewMode>(tab))) : kNoFileHint);
+        C_TC_Terminart->setTabToolTip(tab, m_fileLoaded ? fromCp1252(tabHint(static_cast<ViewMode>(tab)))
+                                                        : kNoFileHint);
 }
 
 void TC_FORM_Haupt::evaluate()
@@ -206,7 +210,8 @@ void TC_FORM_Haupt::evaluate()
 
 void TC_FORM_Haupt::render()
 {
-    renderEntries(*C_RE_TerminAnzeige, m_entries, viewColours(), viewMode() == static_cast<int>(ViewMode::LastFourWeeks));
+    renderEntries(*C_RE_TerminAnzeige, m_entries, viewColours(),
+                  viewMode() == static_cast<int>(ViewMode::LastFourWeeks));
 }
 
 // --- tabs and the evaluation date -------------------------------------------------------------
@@ -245,7 +250,8 @@ std::optional<DayNumber> TC_FORM_Haupt::steppedDate(int direction)
     case ViewMode::Year:
         return addYears(m_evaluationDate, direction);
     }
-    m_desktop.boxes.error(this, QStringLiteral("Der Terminzeitraum ist unbekannt. Bitte den Programmierer informieren."));
+    m_desktop.boxes.error(
+        this, QStringLiteral("Der Terminzeitraum ist unbekannt. Bitte den Programmierer informieren."));
     return std::nullopt;
 }
 

@@ -16,12 +16,12 @@
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"
 
-#include <QMainWindow>
-
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+
+#include <QMainWindow>
 
 class QGroupBox;
 class QMenu;
@@ -104,8 +104,8 @@ class TC_FORM_Haupt final : public QMainWindow
     void createButtonGroup();
     void createMenus();
     void createContextMenu();
-    QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {},
-                         bool checkable = false);
+    QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                         const QKeySequence& shortcut = {}, bool checkable = false);
     QAction* contextItem(const char* name, const QString& caption, bool checkable = false);
     void showContextMenu(const QPoint& position);
     void connectCommands();

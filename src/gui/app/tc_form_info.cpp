@@ -18,8 +18,7 @@
 namespace notavi::gui {
 namespace {
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
+template <typename Widget> Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -54,7 +53,8 @@ void TC_Form_Info::createControls(bool portable)
     C_Image_1 = named(new QLabel(this), "C_Image_1");
     C_Image_1->setPixmap(toolIcon(ToolIcon::Logo).pixmap(64, 64));
     C_Image_1->setAlignment(Qt::AlignTop);
-    C_LB_Notavi = named(new QLabel(QStringLiteral("Notavi - Version ") + programVersion(), this), "C_LB_Notavi");
+    C_LB_Notavi =
+        named(new QLabel(QStringLiteral("Notavi - Version ") + programVersion(), this), "C_LB_Notavi");
     QFont title = C_LB_Notavi->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.4);
@@ -95,8 +95,9 @@ void TC_Form_Info::createControls(bool portable)
     buttons->addStretch();
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
-    all->addWidget(C_GRBX_Easteregg = named(new QGroupBox(QStringLiteral("Gesucht wird eine Zahl zwischen 1 und 100"), this),
-                                            "C_GRBX_Easteregg"));
+    all->addWidget(C_GRBX_Easteregg =
+                       named(new QGroupBox(QStringLiteral("Gesucht wird eine Zahl zwischen 1 und 100"), this),
+                             "C_GRBX_Easteregg"));
     C_GRBX_Easteregg->setLayout(createGameGroup());
     all->addLayout(buttons);
     all->setSizeConstraint(QLayout::SetFixedSize);

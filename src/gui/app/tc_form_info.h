@@ -31,7 +31,8 @@ class TC_Form_Info final : public QDialog
     void createControls(bool portable);
     QLayout* createGameGroup();
     void styleLinks();
-    void C_LB_KontaktMouseDown(Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers);
+    void C_LB_KontaktMouseDown(Qt::MouseButton button, Qt::MouseButtons held,
+                               Qt::KeyboardModifiers modifiers);
     void C_LB_InternetClick();
     void C_PSBT_RatenClick();
     void C_PSBT_NeustartClick();

@@ -1,10 +1,10 @@
 #include "gui/app/tool_icons.h"
 
+#include <cmath>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-
-#include <cmath>
 
 namespace notavi::gui {
 namespace {
@@ -41,7 +41,8 @@ void calendarPage(QPainter& p, const QRectF& r = QRectF(3, 4, 16, 16))
             p.drawRect(QRectF(r.left() + 2 + col * 3.4, r.top() + 6.5 + row * 3, 2, 1.8));
 }
 
-void badgeCircle(QPainter& p, const QColor& colour, const QPointF& centre = QPointF(17.5, 17.5), double radius = 5.5)
+void badgeCircle(QPainter& p, const QColor& colour, const QPointF& centre = QPointF(17.5, 17.5),
+                 double radius = 5.5)
 {
     p.setPen(pen(Qt::white, 1.2));
     p.setBrush(colour);
@@ -211,7 +212,8 @@ void drawBucket(QPainter& p)
 
 void drawPalette(QPainter& p)
 {
-    const QColor colours[] = {QColor(200, 40, 40), QColor(40, 150, 60), QColor(40, 90, 200), QColor(240, 190, 40)};
+    const QColor colours[] = {QColor(200, 40, 40), QColor(40, 150, 60), QColor(40, 90, 200),
+                              QColor(240, 190, 40)};
     for (int i = 0; i < 4; ++i) {
         p.setPen(pen(kInk, 1));
         p.setBrush(colours[i]);

@@ -12,8 +12,7 @@ namespace notavi::gui {
 namespace {
 
 // Appends lines as blocks of one document, without an empty block at the end.
-template <typename LineOf>
-void writeLines(QTextEdit& view, int count, LineOf lineOf)
+template <typename LineOf> void writeLines(QTextEdit& view, int count, LineOf lineOf)
 {
     view.setUpdatesEnabled(false);
     view.clear();

@@ -5,10 +5,10 @@
 #include "core/engine/view_entry.h"
 #include "core/model/block_catalogue.h"
 
+#include <array>
+
 #include <QColor>
 #include <QStringList>
-
-#include <array>
 
 class QTextEdit;
 

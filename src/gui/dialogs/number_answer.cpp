@@ -22,8 +22,9 @@ std::string boundsRefusal(NumberQuestion question, int value)
     case NumberQuestion::Countdown:
         return value < 6 && value != 0 ? "Bitte geben sie mindestens 6 Sekunden vor !" : "";
     case NumberQuestion::TooltipTime:
-        return value < 1 || value > 60000 ? "Bitte geben sie mindestens 1 und maximal 60000 Millisekunden vor !"
-                                          : "";
+        return value < 1 || value > 60000
+                   ? "Bitte geben sie mindestens 1 und maximal 60000 Millisekunden vor !"
+                   : "";
     case NumberQuestion::DeletionAge:
         return value < 1 || value > 9999 ? "Bitte geben sie mindestens 1 und maximal 9999 Tage vor !" : "";
     }

@@ -2,15 +2,15 @@
 
 #include "gui/platform/text_conversion.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <algorithm>
-#include <vector>
 
 namespace notavi::gui {
 namespace {
@@ -29,8 +29,7 @@ constexpr int kHolidayWidth = 292;
 constexpr int kHolidayOk = 40;
 constexpr int kHolidayCancel = 170;
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
+template <typename Widget> Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -123,11 +122,13 @@ void TC_Form_Eingabe::placeControls(int clientWidth, int firstButton, int second
     for (QWidget* widget : std::initializer_list<QWidget*>{C_LB_Eingabe1, C_LB_Eingabe2, C_LB_Bundesland,
                                                            C_CMBX_Bundesland, C_EDTX_Eingabe, C_DTP_Datum,
                                                            C_RDBT_Minimieren, C_RDBT_Beenden, C_LB_Hinweis})
-        if (!widget->isHidden() && !(qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text().isEmpty()))
+        if (!widget->isHidden() &&
+            !(qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text().isEmpty()))
             rows.push_back(widget);
     int needed = 0;
     for (QWidget* widget : rows)
-        if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QDateEdit*>(widget) && !qobject_cast<QComboBox*>(widget))
+        if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QDateEdit*>(widget) &&
+            !qobject_cast<QComboBox*>(widget))
             needed = std::max(needed, widget->sizeHint().width() + 2 * kMargin);
     if (needed > clientWidth) {
         const int extra = needed - clientWidth;
@@ -173,7 +174,8 @@ bool TC_Form_Eingabe::showUntil(const std::function<bool()>& accept)
     }
 }
 
-bool TC_Form_Eingabe::askNumber(const Layout& layout, NumberQuestion question, const QString& preset, int& value)
+bool TC_Form_Eingabe::askNumber(const Layout& layout, NumberQuestion question, const QString& preset,
+                                int& value)
 {
     layOut(layout);
     C_EDTX_Eingabe->setText(preset);
@@ -206,7 +208,8 @@ bool TC_Form_Eingabe::askEvaluationDate(DayNumber& date)
 bool TC_Form_Eingabe::askLineNumber(int& line)
 {
     return askNumber({QStringLiteral("Gehe zu"), QString(), QStringLiteral("Gehe zu Zeile: "), QString(),
-                      QStringLiteral("Den Cursor an den Anfang dieser Zeilennummer setzen."), Input::Edit, false},
+                      QStringLiteral("Den Cursor an den Anfang dieser Zeilennummer setzen."), Input::Edit,
+                      false},
                      NumberQuestion::LineNumber, QString(), line);
 }
 
@@ -215,10 +218,10 @@ bool TC_Form_Eingabe::askCountdown(int& seconds, std::string& action)
     const bool quit = action == kCountdownQuit;
     C_RDBT_Beenden->setChecked(quit);
     C_RDBT_Minimieren->setChecked(!quit);
-    const bool ok = askNumber({QStringLiteral("Timer setzen"), QString(), QString(),
-                               QStringLiteral("0 = Timer deaktivieren"),
-                               QStringLiteral("Bitte die Anzahl der Sekunden vorgeben."), Input::Choice, true},
-                              NumberQuestion::Countdown, QString::number(seconds), seconds);
+    const bool ok = askNumber(
+        {QStringLiteral("Timer setzen"), QString(), QString(), QStringLiteral("0 = Timer deaktivieren"),
+         QStringLiteral("Bitte die Anzahl der Sekunden vorgeben."), Input::Choice, true},
+        NumberQuestion::Countdown, QString::number(seconds), seconds);
     if (ok)
         action = C_RDBT_Beenden->isChecked() ? kCountdownQuit : kCountdownMinimise;
     return ok;
@@ -226,29 +229,32 @@ bool TC_Form_Eingabe::askCountdown(int& seconds, std::string& action)
 
 bool TC_Form_Eingabe::askTooltipTime(int& milliseconds)
 {
-    return askNumber({QStringLiteral("Anzeigedauer der Tooltipps setzen"), QString(),
-                      QStringLiteral("Anzeigedauer in Millisekunden: "), QStringLiteral("z.B.: 2500 = 2,5 Sekunden"),
-                      QStringLiteral("Anzeigedauer der Tooltipps in Millisekunden vorgeben"), Input::Edit, true},
-                     NumberQuestion::TooltipTime, QString::number(milliseconds), milliseconds);
+    return askNumber(
+        {QStringLiteral("Anzeigedauer der Tooltipps setzen"), QString(),
+         QStringLiteral("Anzeigedauer in Millisekunden: "), QStringLiteral("z.B.: 2500 = 2,5 Sekunden"),
+         QStringLiteral("Anzeigedauer der Tooltipps in Millisekunden vorgeben"), Input::Edit, true},
+        NumberQuestion::TooltipTime, QString::number(milliseconds), milliseconds);
 }
 
 bool TC_Form_Eingabe::askDeletionAge(int& days)
 {
     return askNumber({QStringLiteral("Frist f\u00FCr das automatische L\u00F6schen"),
                       QStringLiteral("Mindestalter der Termine in Tagen, damit"),
-                      QStringLiteral("sie automatisch gel\u00F6scht werden:"), QStringLiteral("z.B.: 7 Tage = eine Woche"),
+                      QStringLiteral("sie automatisch gel\u00F6scht werden:"),
+                      QStringLiteral("z.B.: 7 Tage = eine Woche"),
                       QStringLiteral("Das Alter ergibt sich aus der Anzahl von Tagen nach der letztmaligen "
                                      "F\u00E4lligkeit des Termins."),
                       Input::Edit, true},
                      NumberQuestion::DeletionAge, QString::number(days), days);
 }
 
-bool TC_Form_Eingabe::askHolidayImport(const QString& caption, const QStringList& states, HolidayImportChoice& choice)
+bool TC_Form_Eingabe::askHolidayImport(const QString& caption, const QStringList& states,
+                                       HolidayImportChoice& choice)
 {
     C_CMBX_Bundesland->clear();
     C_CMBX_Bundesland->addItems(states);
-    C_CMBX_Bundesland->setCurrentIndex(choice.stateIndex >= 0 && choice.stateIndex < states.size() ? choice.stateIndex
-                                                                                                  : 0);
+    C_CMBX_Bundesland->setCurrentIndex(
+        choice.stateIndex >= 0 && choice.stateIndex < states.size() ? choice.stateIndex : 0);
     C_RDBT_Beenden->setChecked(choice.withStateName);
     C_RDBT_Minimieren->setChecked(!choice.withStateName);
     layOut({caption, QString(), QString(), QString(), QString(), Input::State, false});

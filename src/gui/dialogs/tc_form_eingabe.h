@@ -9,11 +9,11 @@
 #include "gui/platform/dialog_look.h"
 #include "gui/platform/message_boxes.h"
 
-#include <QDialog>
-#include <QStringList>
-
 #include <functional>
 #include <string>
+
+#include <QDialog>
+#include <QStringList>
 
 class QComboBox;
 class QDateEdit;
@@ -52,8 +52,8 @@ class TC_Form_Eingabe final : public QDialog
 
     // Each returns true when the user confirmed a valid answer with OK; the out-parameters are only
     // written then. Parameters marked in/out give the preset.
-    bool askEvaluationDate(DayNumber& date); // in/out; at most 31.12.9998
-    bool askLineNumber(int& line);           // out; 0 or more
+    bool askEvaluationDate(DayNumber& date);              // in/out; at most 31.12.9998
+    bool askLineNumber(int& line);                        // out; 0 or more
     bool askCountdown(int& seconds, std::string& action); // in/out; 0 or 6 and more; "Beenden"/"Minimieren"
     bool askTooltipTime(int& milliseconds);               // in/out; 1..60000
     bool askDeletionAge(int& days);                       // in/out; 1..9999

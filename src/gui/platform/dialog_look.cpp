@@ -1,11 +1,11 @@
 #include "gui/platform/dialog_look.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
-
-#include <algorithm>
 
 namespace notavi::gui {
 

@@ -45,9 +45,15 @@ class MessageBoxes
     virtual MessageAnswer show(QWidget* parent, MessageKind kind, const QString& text,
                                MessageButtons buttons) = 0;
 
-    void warning(QWidget* parent, const QString& text) { show(parent, MessageKind::Warning, text, MessageButtons::Ok); }
+    void warning(QWidget* parent, const QString& text)
+    {
+        show(parent, MessageKind::Warning, text, MessageButtons::Ok);
+    }
 
-    void error(QWidget* parent, const QString& text) { show(parent, MessageKind::Error, text, MessageButtons::Ok); }
+    void error(QWidget* parent, const QString& text)
+    {
+        show(parent, MessageKind::Error, text, MessageButtons::Ok);
+    }
 
     void information(QWidget* parent, const QString& text)
     {

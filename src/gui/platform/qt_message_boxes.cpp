@@ -1,10 +1,10 @@
 #include "gui/platform/qt_message_boxes.h"
 
-#include <QMessageBox>
-#include <QPushButton>
-
 #include <utility>
 #include <vector>
+
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace notavi::gui {
 namespace {
@@ -47,7 +47,9 @@ std::vector<ButtonSpec> buttonsOf(MessageButtons buttons)
     case MessageButtons::YesNoCancel:
         return {yes, no, cancel};
     case MessageButtons::YesNoNoToAllYesToAll:
-        return {yes, no, {MessageAnswer::NoToAll, QStringLiteral("Nein f\u00FCr alle"), QMessageBox::NoRole},
+        return {yes,
+                no,
+                {MessageAnswer::NoToAll, QStringLiteral("Nein f\u00FCr alle"), QMessageBox::NoRole},
                 {MessageAnswer::YesToAll, QStringLiteral("Ja f\u00FCr alle"), QMessageBox::YesRole}};
     }
     return {ok};
@@ -71,7 +73,8 @@ MessageAnswer escapeAnswer(MessageButtons buttons)
 
 } // namespace
 
-MessageAnswer QtMessageBoxes::show(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons)
+MessageAnswer QtMessageBoxes::show(QWidget* parent, MessageKind kind, const QString& text,
+                                   MessageButtons buttons)
 {
     m_beeper.play(kind == MessageKind::Information ? SystemSound::Information : SystemSound::Warning);
     QMessageBox box(iconOf(kind), messageTitle(kind), text, QMessageBox::NoButton, parent);

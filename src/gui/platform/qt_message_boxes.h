@@ -13,7 +13,8 @@ class QtMessageBoxes final : public MessageBoxes
     // The beeper must outlive this object.
     explicit QtMessageBoxes(Beeper& beeper) : m_beeper(beeper) {}
 
-    MessageAnswer show(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) override;
+    MessageAnswer show(QWidget* parent, MessageKind kind, const QString& text,
+                       MessageButtons buttons) override;
 
   private:
     Beeper& m_beeper;

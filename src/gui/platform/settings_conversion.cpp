@@ -2,11 +2,11 @@
 
 #include "gui/platform/text_conversion.h"
 
-#include <QApplication>
-#include <QPalette>
-
 #include <cmath>
 #include <cstdint>
+
+#include <QApplication>
+#include <QPalette>
 
 namespace notavi::gui {
 namespace {
@@ -63,7 +63,8 @@ QFont toQFont(const FontSettings& font)
 void storeFont(const QFont& font, FontSettings& settings)
 {
     settings.name = toCp1252(font.family());
-    settings.size = font.pointSize() > 0 ? font.pointSize() : static_cast<int>(std::lround(font.pointSizeF()));
+    settings.size =
+        font.pointSize() > 0 ? font.pointSize() : static_cast<int>(std::lround(font.pointSizeF()));
     settings.bold = font.bold();
     settings.italic = font.italic();
     settings.underline = font.underline();

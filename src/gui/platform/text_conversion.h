@@ -5,11 +5,11 @@
 
 #include "core/calendar/day_number.h"
 
-#include <QDate>
-#include <QString>
-
 #include <string>
 #include <string_view>
+
+#include <QDate>
+#include <QString>
 
 namespace notavi::gui {
 

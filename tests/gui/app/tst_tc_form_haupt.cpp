@@ -10,6 +10,8 @@
 #include "support/gui_test_main.h"
 #include "support/main_window_rig.h"
 
+#include <filesystem>
+
 #include <QAction>
 #include <QDateEdit>
 #include <QPushButton>
@@ -19,8 +21,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
-
-#include <filesystem>
 
 using namespace notavi;
 using namespace notavi::gui;
@@ -113,10 +113,11 @@ void TestMainWindow::tabsCarryCaptionsAndHintsOfTheEvaluationDate()
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
     QCOMPARE(tabCaptionsOf(window),
-             QStringList({QStringLiteral("&H Montag, der 07.12.2026"), QStringLiteral("&N 07.12.2026 - 03.01.2027"),
-                          QStringLiteral("&M Dezember 2026"), QStringLiteral("&L 10.11.2026 - 07.12.2026"),
-                          QStringLiteral("&J 2026")}));
-    QCOMPARE(tabs(window)->tabToolTip(0), QStringLiteral("Termine f\u00FCr heute und der n\u00E4chsten Woche."));
+             QStringList({QStringLiteral("&H Montag, der 07.12.2026"),
+                          QStringLiteral("&N 07.12.2026 - 03.01.2027"), QStringLiteral("&M Dezember 2026"),
+                          QStringLiteral("&L 10.11.2026 - 07.12.2026"), QStringLiteral("&J 2026")}));
+    QCOMPARE(tabs(window)->tabToolTip(0),
+             QStringLiteral("Termine f\u00FCr heute und der n\u00E4chsten Woche."));
     QCOMPARE(tabs(window)->tabToolTip(4), QStringLiteral("Termine des aktuellen Jahrs."));
     QCOMPARE(window.windowTitle(), QStringLiteral("Notavi"));
     QCOMPARE(window.objectName(), QStringLiteral("TC_FORM_Haupt"));
@@ -131,7 +132,8 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
         QVERIFY2(item(window, name), name);
         QVERIFY2(!item(window, name)->isEnabled(), name);
     }
-    for (const char* name : {"C_MItem_neuladen", "C_MItem_Vor", "C_MItem_eingeben", "C_MItem_Info", "C_MItem_Ende"})
+    for (const char* name :
+         {"C_MItem_neuladen", "C_MItem_Vor", "C_MItem_eingeben", "C_MItem_Info", "C_MItem_Ende"})
         QVERIFY2(item(window, name)->isEnabled(), name);
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("C_PSBT_neu"))->isEnabled());
     QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("C_TBu_drucken"))->isEnabled());
@@ -151,10 +153,11 @@ void TestMainWindow::viewShowsOneColouredLinePerEntry()
     // Weekly appointments in green (code 3); the others without a block colour.
     rig.writeSettings(kNoComputedBlocks + QStringLiteral("[TBlockfarbe]\r\n2=3\r\n"));
     TC_FORM_Haupt& window = rig.start();
-    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt"), QString(),
-                                             QStringLiteral("\u00DCbermorgen (Mittwoch) Chorprobe"),
-                                             QStringLiteral("\u00DCbermorgen (Mittwoch) wird Anna 46 Jahre alt."),
-                                             QString(), QStringLiteral("In 3 Tagen (Donnerstag) Elternabend")}));
+    QCOMPARE(viewLines(window),
+             QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt"), QString(),
+                          QStringLiteral("\u00DCbermorgen (Mittwoch) Chorprobe"),
+                          QStringLiteral("\u00DCbermorgen (Mittwoch) wird Anna 46 Jahre alt."), QString(),
+                          QStringLiteral("In 3 Tagen (Donnerstag) Elternabend")}));
     const QList<QColor> colours = viewLineColours(window);
     const QColor font = QApplication::palette().color(QPalette::Text);
     QCOMPARE(colours[0], QColor(0x00, 0x00, 0x80)); // its own colour code 5 wins
@@ -182,8 +185,12 @@ void TestMainWindow::ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary_data()
     QTest::addColumn<QString>("today");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("ordinary year") << "31.01.2027" << "28.02.2027" << "&M Februar 2027";
-    QTest::newRow("leap year") << "31.01.2028" << "29.02.2028" << "&M Februar 2028";
+    QTest::newRow("ordinary year") << "31.01.2027"
+                                   << "28.02.2027"
+                                   << "&M Februar 2027";
+    QTest::newRow("leap year") << "31.01.2028"
+                               << "29.02.2028"
+                               << "&M Februar 2028";
 }
 
 void TestMainWindow::ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary()
@@ -206,11 +213,16 @@ void TestMainWindow::datesMoveByTheRangeOfTheView_data()
     QTest::addColumn<QString>("forward");
     QTest::addColumn<QString>("back");
     // From 31.03.2027.
-    QTest::newRow("week: 7 days") << 0 << "07.04.2027" << "24.03.2027";
-    QTest::newRow("four weeks: 28 days") << 1 << "28.04.2027" << "03.03.2027";
-    QTest::newRow("month: clipped to the month") << 2 << "30.04.2027" << "28.02.2027";
-    QTest::newRow("last four weeks: 28 days") << 3 << "28.04.2027" << "03.03.2027";
-    QTest::newRow("year") << 4 << "31.03.2028" << "31.03.2026";
+    QTest::newRow("week: 7 days") << 0 << "07.04.2027"
+                                  << "24.03.2027";
+    QTest::newRow("four weeks: 28 days") << 1 << "28.04.2027"
+                                         << "03.03.2027";
+    QTest::newRow("month: clipped to the month") << 2 << "30.04.2027"
+                                                 << "28.02.2027";
+    QTest::newRow("last four weeks: 28 days") << 3 << "28.04.2027"
+                                              << "03.03.2027";
+    QTest::newRow("year") << 4 << "31.03.2028"
+                          << "31.03.2026";
 }
 
 void TestMainWindow::datesMoveByTheRangeOfTheView()
@@ -275,12 +287,13 @@ void TestMainWindow::lineErrorBoxAndAbbrechenSilenceUntilReload()
     rig.fake.boxes.answer(MessageAnswer::Cancel);
     TC_FORM_Haupt& window = rig.start();
     const int lineNumber = static_cast<int>(lines.size());
-    const QString expected = QStringLiteral("A C H T U N G ! ! !\n\nDie Terminzeile \"verirrte Zeile\" befindet sich "
-                                            "au\u00DFerhalb eines g\u00FCltigen Terminblocks.\n\n"
-                                            "Bitte korrigieren Sie die Zeile %1 im Termineditor.\n"
-                                            "Nutzen Sie hierzu auch die Pr\u00FCfliste des Termineditors!\n\n"
-                                            "(\"Abbrechen\" unterdr\u00FCckt die Ausgabe weiterer Fehlermeldungen.)")
-                                 .arg(lineNumber);
+    const QString expected =
+        QStringLiteral("A C H T U N G ! ! !\n\nDie Terminzeile \"verirrte Zeile\" befindet sich "
+                       "au\u00DFerhalb eines g\u00FCltigen Terminblocks.\n\n"
+                       "Bitte korrigieren Sie die Zeile %1 im Termineditor.\n"
+                       "Nutzen Sie hierzu auch die Pr\u00FCfliste des Termineditors!\n\n"
+                       "(\"Abbrechen\" unterdr\u00FCckt die Ausgabe weiterer Fehlermeldungen.)")
+            .arg(lineNumber);
     QCOMPARE(rig.fake.boxes.texts(), QStringList({expected}));
     QCOMPARE(rig.fake.boxes.shown[0].kind, MessageKind::Warning);
     QCOMPARE(rig.fake.boxes.shown[0].buttons, MessageButtons::OkCancel);
@@ -305,15 +318,17 @@ void TestMainWindow::repairsAreWrittenBackAndTheMissingEndAnnounced()
     QStringList lines = fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}});
     const qsizetype header = lines.indexOf(QRegularExpression(QStringLiteral("^Einmalige Termine:.*")));
     QVERIFY(header > 0);
-    lines[header] = QStringLiteral("einmalige termine"); // adapted silently
+    lines[header] = QStringLiteral("einmalige termine");     // adapted silently
     QCOMPARE(lines.takeLast(), QStringLiteral("@ E N D E")); // reported as a block-level change
     rig.writeDataFile(lines);
     rig.writeSettings(kNoComputedBlocks);
     TC_FORM_Haupt& window = rig.start();
     QCOMPARE(rig.fake.boxes.shown.size(), 1);
-    QVERIFY(rig.fake.boxes.shown[0].text.contains(QStringLiteral("Die \u00C4nderung wird automatisch gespeichert.")));
+    QVERIFY(rig.fake.boxes.shown[0].text.contains(
+        QStringLiteral("Die \u00C4nderung wird automatisch gespeichert.")));
     const Lines written = rig.dataFileLines();
-    QCOMPARE(written[static_cast<std::size_t>(header)], BlockCatalogue::headerText(blockNumber(BlockKind::OneTime)));
+    QCOMPARE(written[static_cast<std::size_t>(header)],
+             BlockCatalogue::headerText(blockNumber(BlockKind::OneTime)));
     QCOMPARE(written.back(), std::string("@ E N D E"));
     QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
 }
@@ -328,15 +343,18 @@ void TestMainWindow::unreadableFileLeavesTheWindowWithoutAppointments()
     QVERIFY(!window.appointmentCommandsEnabled());
     const QStringList failure = {
         QStringLiteral("Die Termindatei (Notavi.dat) konnte nicht geladen werden."),
-        QStringLiteral("Falls sie von einer anderen Anwendung gesperrt wird, beenden sie diese Anwendung bitte."),
-        QStringLiteral("Danach k\u00F6nnen \u00FCber das Men\u00FC Datei -> Termindatei neu laden erneut versuchen, "
-                       "die Termindatei zu laden.")};
+        QStringLiteral(
+            "Falls sie von einer anderen Anwendung gesperrt wird, beenden sie diese Anwendung bitte."),
+        QStringLiteral(
+            "Danach k\u00F6nnen \u00FCber das Men\u00FC Datei -> Termindatei neu laden erneut versuchen, "
+            "die Termindatei zu laden.")};
     QCOMPARE(viewLines(window), failure);
-    QCOMPARE(rig.fake.boxes.texts(),
-             QStringList({QStringLiteral("Die Termindatei (Notavi.dat) konnte nicht geladen werden.\n"
-                                         "Falls sie von einer anderen Anwendung gesperrt wird, beenden sie diese "
-                                         "Anwendung bitte.\nDanach k\u00F6nnen \u00FCber das Men\u00FC Datei -> "
-                                         "Termindatei neu laden erneut versuchen, die\nTermindatei zu laden.")}));
+    QCOMPARE(
+        rig.fake.boxes.texts(),
+        QStringList({QStringLiteral("Die Termindatei (Notavi.dat) konnte nicht geladen werden.\n"
+                                    "Falls sie von einer anderen Anwendung gesperrt wird, beenden sie diese "
+                                    "Anwendung bitte.\nDanach k\u00F6nnen \u00FCber das Men\u00FC Datei -> "
+                                    "Termindatei neu laden erneut versuchen, die\nTermindatei zu laden.")}));
     QCOMPARE(tabs(window)->tabToolTip(1),
              QStringLiteral("Keine Termindatei vorhanden. Beachten sie den Hinweis im Fenster!"));
 
@@ -361,7 +379,8 @@ void TestMainWindow::helpOpensTheDocumentOrSaysItIsMissing()
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
     item(window, "C_MItem_NotaviHilfe")->trigger();
-    QCOMPARE(rig.fake.boxes.texts(), QStringList({QStringLiteral("Die Hilfedatei kann nicht angezeigt werden.")}));
+    QCOMPARE(rig.fake.boxes.texts(),
+             QStringList({QStringLiteral("Die Hilfedatei kann nicht angezeigt werden.")}));
     QCOMPARE(rig.fake.boxes.shown[0].kind, MessageKind::Error);
     QVERIFY(rig.fake.shell.urls.isEmpty());
 
@@ -379,7 +398,8 @@ void TestMainWindow::notepadOpensTheAppointmentFile()
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
     item(window, "C_MItem_Notepad")->trigger();
-    QCOMPARE(rig.fake.shell.files, QStringList({QString::fromStdString((rig.folder() / "notavi.dat").string())}));
+    QCOMPARE(rig.fake.shell.files,
+             QStringList({QString::fromStdString((rig.folder() / "notavi.dat").string())}));
 }
 
 void TestMainWindow::closingStoresTheMainSection()

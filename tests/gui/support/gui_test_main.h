@@ -8,15 +8,15 @@
 #include <QApplication>
 #include <QTest>
 
-#define NOTAVI_GUI_TEST_MAIN(TestClass)                                                                     \
-    int main(int argc, char** argv)                                                                         \
-    {                                                                                                       \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                 \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                        \
-        QApplication::setDesktopSettingsAware(false);                                                       \
-        QApplication application(argc, argv);                                                               \
-        QApplication::setStyle(QStringLiteral("Fusion"));                                                   \
-        notavi::gui::applyGermanFormats();                                                                  \
-        TestClass test;                                                                                     \
-        return QTest::qExec(&test, argc, argv);                                                             \
+#define NOTAVI_GUI_TEST_MAIN(TestClass)                                                                      \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                  \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
+        QApplication::setDesktopSettingsAware(false);                                                        \
+        QApplication application(argc, argv);                                                                \
+        QApplication::setStyle(QStringLiteral("Fusion"));                                                    \
+        notavi::gui::applyGermanFormats();                                                                   \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }

@@ -5,12 +5,12 @@
 #include "core/model/windows1252.h"
 #include "gui/platform/text_conversion.h"
 
+#include <fstream>
+#include <sstream>
+
 #include <QFile>
 #include <QTextBlock>
 #include <QTextEdit>
-
-#include <fstream>
-#include <sstream>
 
 namespace notavi::gui::test {
 namespace {

@@ -9,10 +9,10 @@
 #include "gui/app/tc_form_haupt.h"
 #include "support/fake_desktop.h"
 
+#include <memory>
+
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace notavi::gui::test {
 

@@ -19,7 +19,8 @@ MessageAnswer firstButton(MessageButtons buttons)
 
 } // namespace
 
-MessageAnswer ScriptedMessageBoxes::show(QWidget*, MessageKind kind, const QString& text, MessageButtons buttons)
+MessageAnswer ScriptedMessageBoxes::show(QWidget*, MessageKind kind, const QString& text,
+                                         MessageButtons buttons)
 {
     shown.append({kind, text, buttons});
     if (m_answers.empty())

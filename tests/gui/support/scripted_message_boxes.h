@@ -4,10 +4,10 @@
 
 #include "gui/platform/message_boxes.h"
 
+#include <deque>
+
 #include <QList>
 #include <QString>
-
-#include <deque>
 
 namespace notavi::gui::test {
 
@@ -24,7 +24,8 @@ class ScriptedMessageBoxes final : public MessageBoxes
     // Queues the answers of the next boxes; a box without a queued answer gets its first button.
     void answer(MessageAnswer next) { m_answers.push_back(next); }
 
-    MessageAnswer show(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) override;
+    MessageAnswer show(QWidget* parent, MessageKind kind, const QString& text,
+                       MessageButtons buttons) override;
 
     QList<ShownBox> shown;
 
