@@ -68,6 +68,7 @@ void Evaluation::checkEndLine(std::string_view blockName)
 void Evaluation::insertLine(std::size_t index, const std::string& text)
 {
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), text);
+    insertedLines.push_back(index);
     if (isErrorCheck() && context.mirror && context.mirror != &lines && index <= context.mirror->size())
         context.mirror->insert(context.mirror->begin() + static_cast<std::ptrdiff_t>(index), text);
 }

@@ -61,6 +61,7 @@ class Evaluation
     std::vector<bool> schoolHolidayDays;
     std::vector<bool> daysWithEntries;
     ViewEntries entries;
+    std::vector<std::size_t> insertedLines; // indices of the lines the repairs inserted, in order
     int utcBiasMinutes = 0; // of the moment of evaluation, for the local time of computed events
 
     bool isErrorCheck() const { return pass == EvaluationPass::ErrorCheck; }

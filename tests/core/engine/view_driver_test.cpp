@@ -143,6 +143,18 @@ TEST(ViewDriver, HolidayBlockWithoutEndLineDoesNotSwallowTheNextBlock)
     EXPECT_EQ(run.lines[13], "@ E N D E");
 }
 
+TEST(ViewDriver, HolidayEntriesPointToTheirLineAfterEndLinesWereInserted)
+{
+    EngineHarness h = EngineHarness::userBlocksOnly();
+    auto file = concat(infoArea(), {kOneTimeHeader, "07.12.2026 Termin", kHolidayHeader,
+                                    "08.12.2026-08.12.2026 Tag", "@ E N D E"});
+    auto run = h.run(file, "07.12.2026", 0);
+    ASSERT_EQ(run.result.entries.size(), 2u);
+    const ViewEntry& holiday = run.result.entries[1];
+    EXPECT_EQ(holiday.block, blockNumber(BlockKind::SchoolHolidays));
+    EXPECT_EQ(run.lines[static_cast<std::size_t>(holiday.sourceLine)], "08.12.2026-08.12.2026 Tag");
+}
+
 TEST(ViewDriver, SeparatorLinesBetweenDaysButNotAtTheEnd)
 {
     EngineHarness h = EngineHarness::userBlocksOnly();
