@@ -10,8 +10,10 @@
 #include "gui/platform/german_formats.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/shell.h"
+#include "startup_probe.h"
 
 #include <QApplication>
+#include <QTextEdit>
 
 int main(int argc, char** argv)
 {
@@ -22,7 +24,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Notavi"));
     QApplication::setOrganizationName(kMakerName);
     QApplication::setApplicationVersion(programVersion());
-    application.setProperty("notaviTitle", kApplicationTitle);
     applyGermanFormats();
 
     SystemBeeper beeper;
@@ -35,6 +36,8 @@ int main(int argc, char** argv)
                                          diskIniStorage()};
 
     TC_FORM_Haupt window(desktop, environment);
+    StartupProbe::installIfRequested(
+        window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"))->viewport());
     window.showAsStarted();
     return QApplication::exec();
 }

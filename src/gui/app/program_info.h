@@ -16,7 +16,6 @@ inline QString programVersion()
 inline const QString kVersionYear = QStringLiteral("2011");
 inline const QString kMakerName = QStringLiteral("Notavi-Werkstatt");
 inline const QString kHomePage = QStringLiteral("https://www.notavi.example/");
-inline const QString kApplicationTitle = QStringLiteral("Notavi - Terminplaner der Notavi-Werkstatt");
 inline const QString kHelpFileName = QStringLiteral("notavi-hilfe.html");
 
 inline QString makerMailAddress()

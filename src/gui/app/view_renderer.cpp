@@ -6,29 +6,37 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace notavi::gui {
 namespace {
 
-// Appends lines as blocks of one document, without an empty block at the end.
+// Writes the lines as the blocks of a new document, without an empty block at the end. The
+// document is filled apart from the view and handed over whole, so that it is laid out once rather
+// than after every line; it keeps no undo history.
 template <typename LineOf> void writeLines(QTextEdit& view, int count, LineOf lineOf)
 {
-    view.setUpdatesEnabled(false);
-    view.clear();
-    QTextCursor cursor(view.document());
-    cursor.beginEditBlock();
+    auto* document = new QTextDocument(&view);
+    document->setUndoRedoEnabled(false);
+    document->setDefaultFont(view.font());
+    document->setDocumentMargin(view.document()->documentMargin());
+    QTextCursor cursor(document);
     for (int i = 0; i < count; ++i) {
         if (i > 0)
             cursor.insertBlock();
         auto [text, colour] = lineOf(i);
         QTextCharFormat format;
         format.setForeground(colour);
-        cursor.setCharFormat(format);
         cursor.insertText(text, format);
     }
-    cursor.endEditBlock();
-    view.setUpdatesEnabled(true);
+    // The view's first document belongs to its text control, which deletes it on replacement; the
+    // later ones belong to the view and are deleted here.
+    QTextDocument* previous = view.document();
+    const bool ours = previous->parent() == &view;
+    view.setDocument(document);
+    if (ours)
+        delete previous;
     view.moveCursor(QTextCursor::Start);
     view.ensureCursorVisible();
 }

@@ -82,6 +82,8 @@ class TestMainWindow : public QObject
     void laterCommandsArePresentButDisabled();
     void viewShowsOneColouredLinePerEntry();
     void lastFourWeeksViewStandsOnItsLastLine();
+    void yearViewShowsAWaitingNoteWhileItIsComputed();
+    void startingMinimisedHasTheViewReady();
     void ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary_data();
     void ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary();
     void datesMoveByTheRangeOfTheView_data();
@@ -178,6 +180,34 @@ void TestMainWindow::lastFourWeeksViewStandsOnItsLastLine()
     QCOMPARE(view->textCursor().block().text(), QStringLiteral("Am Montag, dem 07.12.2026 Kegeln"));
     QCOMPARE(view->textCursor().positionInBlock(), 0);
     QCOMPARE(window.entries().back().text, toCp1252(QStringLiteral("Am Montag, dem 07.12.2026 Kegeln")));
+}
+
+void TestMainWindow::yearViewShowsAWaitingNoteWhileItIsComputed()
+{
+    MainWindowRig rig("07.12.2026");
+    QStringList lines = fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}});
+    lines << QStringLiteral("verirrte Zeile");
+    rig.writeDataFile(lines);
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    // A line error box stops the evaluation half-way: what does the view show at that moment?
+    QStringList shownMeanwhile;
+    rig.fake.boxes.whileShown = [&] { shownMeanwhile = viewLines(window); };
+    tabs(window)->setCurrentIndex(4);
+    QCOMPARE(shownMeanwhile, QStringList({QStringLiteral("Ansicht wird aktualisiert."),
+                                          QStringLiteral("Bitte einen Augenblick Geduld.")}));
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Am Dienstag, dem 08.12.2026 Zahnarzt")}));
+}
+
+void TestMainWindow::startingMinimisedHasTheViewReady()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}}));
+    rig.writeSettings(kNoComputedBlocks + QStringLiteral("[Extras]\r\nC_MItem_MinimiertStarten=1\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    window.showAsStarted();
+    QVERIFY(window.isMinimized());
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
 }
 
 void TestMainWindow::ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary_data()

@@ -23,6 +23,8 @@ MessageAnswer ScriptedMessageBoxes::show(QWidget*, MessageKind kind, const QStri
                                          MessageButtons buttons)
 {
     shown.append({kind, text, buttons});
+    if (whileShown)
+        whileShown();
     if (m_answers.empty())
         return firstButton(buttons);
     MessageAnswer next = m_answers.front();

@@ -5,6 +5,7 @@
 #include "gui/platform/message_boxes.h"
 
 #include <deque>
+#include <functional>
 
 #include <QList>
 #include <QString>
@@ -28,6 +29,8 @@ class ScriptedMessageBoxes final : public MessageBoxes
                        MessageButtons buttons) override;
 
     QList<ShownBox> shown;
+    // Runs while a box "stands" on the screen, before it is answered.
+    std::function<void()> whileShown;
 
     QStringList texts() const;
 
