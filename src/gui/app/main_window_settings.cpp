@@ -232,6 +232,7 @@ void TC_FORM_Haupt::showAsStarted()
         showMaximized();
     else
         show();
+    C_RE_TerminAnzeige->setFocus();
 }
 
 // --- the check items ---------------------------------------------------------------------------

@@ -159,7 +159,7 @@ ViewColours TC_FORM_Haupt::viewColours() const
 
 DialogLook TC_FORM_Haupt::dialogLook() const
 {
-    return {const_cast<TC_FORM_Haupt*>(this),
+    return {this,
             {m_settings.main.dialogsFollowView, toQColor(m_settings.main.background.effective()),
              toQColor(m_settings.main.font.colour)}};
 }

@@ -21,7 +21,7 @@ struct DialogColours
 
 struct DialogLook
 {
-    QWidget* owner = nullptr; // the window the dialog is centred over; none: left as it is
+    const QWidget* owner = nullptr; // the window the dialog is centred over; none: left as it is
     DialogColours colours;
 };
 
