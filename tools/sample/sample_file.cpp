@@ -2,6 +2,7 @@
 
 #include "core/calendar/german_text.h"
 #include "core/model/block_catalogue.h"
+#include "core/model/info_area.h"
 
 #include <algorithm>
 #include <array>
@@ -42,13 +43,13 @@ class Generator
         return formatDate(start + below(years * 365));
     }
 
-    std::string options()
+    std::string options(bool periodAllowed = true)
     {
         std::string text;
         int roll = below(100);
         if (roll < 5)
             text += "~F~ ";
-        if (roll >= 5 && roll < 8)
+        if (roll >= 5 && roll < 8 && periodAllowed)
             text += "~01.01.2020-31.12.2030~ ";
         if (roll >= 8 && roll < 12)
             text += "~" + twoDigits(below(24)) + ":" + twoDigits(below(60)) + "~ ";
@@ -95,7 +96,7 @@ class Generator
             return formatDate(begin) + "-" + formatDate(begin + below(20)) + " Ferien";
         }
         default:
-            return date(2020, 10) + " " + options() + event();
+            return date(2020, 10) + " " + options(false) + event();
         }
     }
 
@@ -173,7 +174,7 @@ Lines sampleFileWithFaults(int appointmentLines, std::uint32_t seed)
 Lines sampleFile(int appointmentLines, std::uint32_t seed)
 {
     Generator generator(seed);
-    Lines lines = {"*", "*    Notavi 9.00", "*", "*", "*", "*", "*", "*", "*", "*", "*"};
+    Lines lines = standardInfoArea();
     for (int block = 0; block < kUserBlockCount; ++block) {
         lines.push_back(BlockCatalogue::headerText(block));
         int count = appointmentLines * kShares[static_cast<std::size_t>(block)] / 1000;

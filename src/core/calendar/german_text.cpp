@@ -26,12 +26,32 @@ std::string twoDigits(int n)
     return n >= 0 && n < 10 ? "0" + s : s;
 }
 
+namespace {
+
+// Writes n (0..9999) as four digits.
+void putFourDigits(char* at, int n)
+{
+    at[0] = static_cast<char>('0' + n / 1000 % 10);
+    at[1] = static_cast<char>('0' + n / 100 % 10);
+    at[2] = static_cast<char>('0' + n / 10 % 10);
+    at[3] = static_cast<char>('0' + n % 10);
+}
+
+void putTwoDigits(char* at, int n)
+{
+    at[0] = static_cast<char>('0' + n / 10 % 10);
+    at[1] = static_cast<char>('0' + n % 10);
+}
+
+} // namespace
+
 std::string formatDate(const CivilDate& date)
 {
-    std::string year = std::to_string(date.year);
-    while (year.size() < 4)
-        year.insert(year.begin(), '0');
-    return twoDigits(date.day) + "." + twoDigits(date.month) + "." + year;
+    char text[10] = {'0', '0', '.', '0', '0', '.', '0', '0', '0', '0'};
+    putTwoDigits(text, date.day);
+    putTwoDigits(text + 3, date.month);
+    putFourDigits(text + 6, date.year);
+    return std::string(text, sizeof text);
 }
 
 std::string formatDate(DayNumber day)
@@ -47,15 +67,16 @@ std::string formatTime(int minuteOfDay)
 std::string dateKey(DayNumber day)
 {
     const CivilDate c = toCivil(day);
-    std::string year = std::to_string(c.year);
-    while (year.size() < 4)
-        year.insert(year.begin(), '0');
-    return year + twoDigits(c.month) + twoDigits(c.day);
+    char key[8];
+    putFourDigits(key, c.year);
+    putTwoDigits(key + 4, c.month);
+    putTwoDigits(key + 6, c.day);
+    return std::string(key, sizeof key);
 }
 
 const std::string& weekdayName(int sundayBased)
 {
-    static const std::array<std::string, 7> kNames = {"Sonntag",  "Montag",  "Dienstag", "Mittwoch",
+    static const std::array<std::string, 7> kNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                                       "Donnerstag", "Freitag", "Samstag"};
     return kNames[static_cast<std::size_t>(((sundayBased % 7) + 7) % 7)];
 }
@@ -68,9 +89,9 @@ const std::string& weekdayNameOf(DayNumber day)
 const std::string& monthName(int month)
 {
     // "M\xE4rz": the umlaut as its Windows-1252 byte.
-    static const std::array<std::string, 12> kNames = {"Januar",    "Februar", "M\xE4rz",    "April",
-                                                       "Mai",       "Juni",    "Juli",       "August",
-                                                       "September", "Oktober", "November",   "Dezember"};
+    static const std::array<std::string, 12> kNames = {"Januar",    "Februar", "M\xE4rz",  "April",
+                                                       "Mai",       "Juni",    "Juli",     "August",
+                                                       "September", "Oktober", "November", "Dezember"};
     return kNames[static_cast<std::size_t>(month < 1 || month > 12 ? 0 : month - 1)];
 }
 

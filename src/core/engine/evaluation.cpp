@@ -64,7 +64,8 @@ Evaluation::Evaluation(Lines& fileLines, const EvaluationContext& ctx, Evaluatio
     : lines(fileLines), context(ctx), pass(evaluationPass), viewMode(mode), rangeStart(range.start),
       rangeLength(range.length), rangeDate(toCivil(range.start)), rangeWeekday(isoWeekday(range.start)),
       schoolHolidayDays(static_cast<std::size_t>(range.length + 1), false),
-      daysWithEntries(static_cast<std::size_t>(range.length + 1), false)
+      daysWithEntries(static_cast<std::size_t>(range.length + 1), false),
+      m_dayPhrases(static_cast<std::size_t>(range.length + 1)), m_dayKeys(static_cast<std::size_t>(range.length + 1))
 {
 }
 
@@ -214,15 +215,18 @@ void Evaluation::internalEntry(std::string text, BlockKind block)
 void Evaluation::addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block)
 {
     ViewEntry entry;
-    entry.sortKey = dateKey(rangeStart + dayOffset) + " ";
+    const bool dayInRange = dayOffset >= 0 && dayOffset <= rangeLength;
+    entry.sortKey = dayInRange ? dayKey(dayOffset) : dateKey(rangeStart + dayOffset) + " ";
     // Computed blocks run after the walk over the file and have no line of their own.
     const bool internal = blockNumber(block) >= kUserBlockCount;
     entry.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
     entry.colour = static_cast<std::uint16_t>(colour);
     entry.block = static_cast<std::uint16_t>(blockNumber(block));
-    if (dayOffset >= 0 && dayOffset <= rangeLength) {
+    if (dayInRange) {
         daysWithEntries[static_cast<std::size_t>(dayOffset)] = true;
-        entry.text = entrySentence(verb, text);
+        const std::string& phrase = dayPhrase(dayOffset);
+        entry.text.reserve(phrase.size() + verb.size() + text.size());
+        entry.text.append(phrase).append(verb).append(text);
     } else {
         // Never produced by the evaluators; kept visible so that such a fault shows in the view.
         entry.text =
@@ -231,22 +235,33 @@ void Evaluation::addEntry(std::string_view verb, const std::string& text, int co
     entries.push_back(std::move(entry));
 }
 
-std::string Evaluation::entrySentence(std::string_view verb, const std::string& text) const
+const std::string& Evaluation::dayPhrase(int offset)
 {
-    const DayNumber day = rangeStart + dayOffset;
-    std::string sentence;
+    std::string& phrase = m_dayPhrases[static_cast<std::size_t>(offset)];
+    if (phrase.empty())
+        phrase = makeDayPhrase(offset);
+    return phrase;
+}
+
+const std::string& Evaluation::dayKey(int offset)
+{
+    std::string& key = m_dayKeys[static_cast<std::size_t>(offset)];
+    if (key.empty())
+        key = dateKey(rangeStart + offset) + " ";
+    return key;
+}
+
+std::string Evaluation::makeDayPhrase(int offset) const
+{
+    const DayNumber day = rangeStart + offset;
     if (viewMode == ViewMode::Week) {
         std::string weekday =
-            context.options.weekdayToday ? " (" + weekdayName((rangeWeekday + dayOffset) % 7) + ") " : " ";
-        sentence = dayWord(dayOffset) + weekday;
-    } else if (context.options.weekdayRest) {
-        sentence = "Am " + weekdayNameOf(day) + ", dem " + formatDate(day) + " ";
-    } else {
-        sentence = "Am " + formatDate(day) + " ";
+            context.options.weekdayToday ? " (" + weekdayName((rangeWeekday + offset) % 7) + ") " : " ";
+        return dayWord(offset) + weekday;
     }
-    sentence.append(verb);
-    sentence.append(text);
-    return sentence;
+    if (context.options.weekdayRest)
+        return "Am " + weekdayNameOf(day) + ", dem " + formatDate(day) + " ";
+    return "Am " + formatDate(day) + " ";
 }
 
 } // namespace notavi

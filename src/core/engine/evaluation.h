@@ -111,7 +111,12 @@ class Evaluation
 
   private:
     void addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block);
-    std::string entrySentence(std::string_view verb, const std::string& text) const;
+    // The day word or date phrase, and the sort key, of each day of the range, made once per day.
+    const std::string& dayPhrase(int offset);
+    const std::string& dayKey(int offset);
+    std::string makeDayPhrase(int offset) const;
+    std::vector<std::string> m_dayPhrases;
+    std::vector<std::string> m_dayKeys;
     void insertLine(std::size_t index, const std::string& text);
 };
 

@@ -5,6 +5,9 @@
 #include "core/engine/evaluators.h"
 
 #include <algorithm>
+#include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace notavi {
 namespace {
@@ -134,13 +137,117 @@ void addSeparatorLines(Evaluation& ev)
 
 } // namespace
 
+namespace {
+
+// "JJJJMMTT" + " " or "9" as a small number of the same order: day by day, separator after the
+// day's entries. Keys that are no such text (never made by the evaluation) order after all others.
+std::int64_t compactKey(const std::string& key)
+{
+    if (key.size() != 9)
+        return std::numeric_limits<std::int64_t>::max();
+    std::int64_t digits[8];
+    for (std::size_t i = 0; i < 8; ++i) {
+        if (key[i] < '0' || key[i] > '9')
+            return std::numeric_limits<std::int64_t>::max();
+        digits[i] = key[i] - '0';
+    }
+    const std::int64_t year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    const std::int64_t month = digits[4] * 10 + digits[5];
+    const std::int64_t day = digits[6] * 10 + digits[7];
+    return ((year * 100 + month) * 32 + day) * 2 + (key[8] == ' ' ? 0 : 1);
+}
+
+} // namespace
+
 void sortEntries(ViewEntries& entries)
 {
-    // std::string compares bytes as unsigned char: the Windows-1252 code order.
-    std::stable_sort(entries.begin(), entries.end(), [](const ViewEntry& a, const ViewEntry& b) {
-        int byKey = a.sortKey.compare(b.sortKey);
-        return byKey != 0 ? byKey < 0 : a.text < b.text;
-    });
+    // Entries fall on a few hundred days: they are bucketed by day first (a counting sort over the
+    // small span of keys), so the bytes of the texts are compared within one day only, past the
+    // day phrase they share, and every entry moves once.
+    const std::size_t count = entries.size();
+    if (count < 2)
+        return;
+    std::vector<std::int64_t> keys(count);
+    for (std::size_t i = 0; i < count; ++i)
+        keys[i] = compactKey(entries[i].sortKey);
+    const auto [low, high] = std::minmax_element(keys.begin(), keys.end());
+    const std::int64_t lowest = *low;
+    const std::int64_t span = *high - lowest + 1;
+    std::vector<std::uint32_t> order(count);
+    std::vector<std::uint32_t> bucketStart;
+    if (span > 0 && span <= static_cast<std::int64_t>(4 * count + 4096)) {
+        bucketStart.assign(static_cast<std::size_t>(span) + 1, 0);
+        for (std::int64_t key : keys)
+            ++bucketStart[static_cast<std::size_t>(key - lowest) + 1];
+        for (std::size_t b = 1; b < bucketStart.size(); ++b)
+            bucketStart[b] += bucketStart[b - 1];
+        std::vector<std::uint32_t> fill(bucketStart.begin(), bucketStart.end() - 1);
+        for (std::size_t i = 0; i < count; ++i)
+            order[fill[static_cast<std::size_t>(keys[i] - lowest)]++] = static_cast<std::uint32_t>(i);
+    } else {
+        // Keys far apart (not made by the evaluation): one sort by key, one bucket per key.
+        for (std::size_t i = 0; i < count; ++i)
+            order[i] = static_cast<std::uint32_t>(i);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::uint32_t x, std::uint32_t y) { return keys[x] < keys[y]; });
+        bucketStart.push_back(0);
+        for (std::size_t i = 1; i < count; ++i)
+            if (keys[order[i]] != keys[order[i - 1]])
+                bucketStart.push_back(static_cast<std::uint32_t>(i));
+        bucketStart.push_back(static_cast<std::uint32_t>(count));
+    }
+
+    // The texts of one day begin alike (the day phrase), and the rest repeats from day to day for
+    // every recurring line: each distinct rest is ranked once, then the days sort by rank.
+    std::vector<std::string_view> rests(count);
+    for (std::size_t b = 0; b + 1 < bucketStart.size(); ++b) {
+        auto first = order.begin() + bucketStart[b];
+        auto last = order.begin() + bucketStart[b + 1];
+        if (first == last)
+            continue;
+        std::string_view head = entries[*first].text;
+        std::size_t shared = head.size();
+        for (auto it = first + 1; it != last && shared > 0; ++it) {
+            std::string_view text = entries[*it].text;
+            auto n = static_cast<std::ptrdiff_t>(std::min(shared, text.size()));
+            shared = static_cast<std::size_t>(
+                std::mismatch(head.begin(), head.begin() + n, text.begin()).first - head.begin());
+        }
+        for (auto it = first; it != last; ++it)
+            rests[*it] = std::string_view(entries[*it].text).substr(shared);
+    }
+    std::unordered_map<std::string_view, std::uint32_t> idOfRest;
+    std::vector<std::string_view> distinct;
+    std::vector<std::uint32_t> restId(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        auto [it, added] = idOfRest.try_emplace(rests[i], static_cast<std::uint32_t>(distinct.size()));
+        if (added)
+            distinct.push_back(rests[i]);
+        restId[i] = it->second;
+    }
+    // std::string_view compares bytes as unsigned char: the Windows-1252 code order.
+    std::vector<std::uint32_t> byText(distinct.size());
+    for (std::size_t i = 0; i < byText.size(); ++i)
+        byText[i] = static_cast<std::uint32_t>(i);
+    std::sort(byText.begin(), byText.end(),
+              [&](std::uint32_t x, std::uint32_t y) { return distinct[x] < distinct[y]; });
+    std::vector<std::uint32_t> rank(distinct.size());
+    for (std::size_t r = 0; r < byText.size(); ++r)
+        rank[byText[r]] = static_cast<std::uint32_t>(r);
+    // Equal texts keep the order of their making.
+    for (std::size_t b = 0; b + 1 < bucketStart.size(); ++b)
+        std::sort(order.begin() + bucketStart[b], order.begin() + bucketStart[b + 1],
+                  [&](std::uint32_t x, std::uint32_t y) {
+                      std::uint32_t rx = rank[restId[x]];
+                      std::uint32_t ry = rank[restId[y]];
+                      return rx != ry ? rx < ry : x < y;
+                  });
+
+    ViewEntries sorted;
+    sorted.reserve(count);
+    for (std::uint32_t i : order)
+        sorted.push_back(std::move(entries[i]));
+    entries = std::move(sorted);
 }
 
 EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, DayNumber evaluationDate,

@@ -75,8 +75,17 @@ std::string toUtf8(std::string_view windows1252)
 {
     std::string out;
     out.reserve(windows1252.size() + windows1252.size() / 8);
-    for (char c : windows1252)
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    std::size_t i = 0;
+    while (i < windows1252.size()) {
+        // Runs of ASCII, most of every German text, are copied as they are.
+        std::size_t run = i;
+        while (run < windows1252.size() && static_cast<unsigned char>(windows1252[run]) < 0x80)
+            ++run;
+        out.append(windows1252.substr(i, run - i));
+        if (run < windows1252.size())
+            appendUtf8(out, codePointOf(static_cast<unsigned char>(windows1252[run++])));
+        i = run;
+    }
     return out;
 }
 
@@ -97,11 +106,16 @@ char toUpper1252(char c)
     if (b >= 0xE0 && b <= 0xFE && b != 0xF7)
         return static_cast<char>(b - 0x20);
     switch (b) {
-    case 0x9A: return static_cast<char>(0x8A); // š
-    case 0x9C: return static_cast<char>(0x8C); // œ
-    case 0x9E: return static_cast<char>(0x8E); // ž
-    case 0xFF: return static_cast<char>(0x9F); // ÿ
-    default: return c;
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        return c;
     }
 }
 
