@@ -71,6 +71,9 @@ class TC_FORM_Haupt final : public QMainWindow
 
     const Lines& lines() const { return m_file.lines; }
 
+    // Today's alarms, as the last evaluation that covered today collected them.
+    const Alarms& alarms() const { return m_alarms; }
+
     const Settings& settings() const { return m_settings; }
 
     const BaseFolder& baseFolder() const { return m_baseFolder; }

@@ -90,6 +90,7 @@ class TestMainWindow : public QObject
     void datesMoveByTheRangeOfTheView();
     void enteredDateBecomesTheEvaluationDate();
     void reloadShowsAnExternalChange();
+    void reloadAfterTheEditorCollectsTodaysAlarmsOutsideTheView();
     void lineErrorBoxAndAbbrechenSilenceUntilReload();
     void repairsAreWrittenBackAndTheMissingEndAnnounced();
     void unreadableFileLeavesTheWindowWithoutAppointments();
@@ -305,6 +306,24 @@ void TestMainWindow::reloadShowsAnExternalChange()
     rig.writeDataFile(fileWith({{BlockKind::OneTime, {"09.12.2026 Friseur"}}}));
     item(window, "C_MItem_neuladen")->trigger();
     QCOMPARE(viewLines(window), QStringList({QStringLiteral("\u00DCbermorgen (Mittwoch) Friseur")}));
+}
+
+void TestMainWindow::reloadAfterTheEditorCollectsTodaysAlarmsOutsideTheView()
+{
+    MainWindowRig rig("07.12.2026"); // at noon
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"07.12.2026 ~18:00~ Kino"}}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    QCOMPARE(window.alarms(), Alarms({{18 * 60, "Heute Kino"}}));
+    tabs(window)->setCurrentIndex(2);
+    item(window, "C_MItem_Vor")->trigger(); // January: today is out of sight
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"07.12.2026 ~19:30~ Theater"}}}));
+
+    item(window, "C_MItem_neuladen")->trigger(); // the user's reload keeps what was collected
+    QCOMPARE(window.alarms(), Alarms({{18 * 60, "Heute Kino"}}));
+    window.C_MItem_neuladenClick(false); // as after the editor saved
+    QCOMPARE(window.alarms(), Alarms({{19 * 60 + 30, "Heute Theater"}}));
+    QCOMPARE(window.evaluationDate(), day("07.01.2027"));
 }
 
 void TestMainWindow::lineErrorBoxAndAbbrechenSilenceUntilReload()
