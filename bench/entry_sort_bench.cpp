@@ -1,7 +1,7 @@
 // The sort of a year view's entries alone, in the order the evaluation makes them.
 
 #include "core/engine/view_evaluator.h"
-#include "support/sample_file.h"
+#include "sample/sample_file.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Evaluation and sorting of a whole view over generated files of growing size.
 
 #include "core/engine/view_evaluator.h"
-#include "support/sample_file.h"
+#include "sample/sample_file.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
 cmake --build --preset release --target notavi-probe >/dev/null
-PROBE=$PWD/build/release/bench/notavi-probe
+PROBE=$PWD/build/release/tools/notavi-probe
 WORK=$(mktemp -d)
 trap 'chmod -R u+rwx "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
 

@@ -1,13 +1,17 @@
 #include "cli/cli_session.h"
 
 #include "cli/view_output.h"
+#include "core/app/display_options_from_settings.h"
+#include "core/app/settings_file.h"
 #include "core/engine/view_evaluator.h"
+#include "core/model/base_folder.h"
+#include "core/model/data_files.h"
+#include "core/model/default_file.h"
+#include "core/model/info_area.h"
 #include "core/model/windows1252.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace notavi::cli {
@@ -19,51 +23,47 @@ struct LoadedFile
 {
     bool ok = false;
     bool missing = false;
+    bool repaired = false; // the info area would be repaired on loading
     Lines lines;
     std::string error;
 };
 
-fs::path userDataFolder()
+// The base folder as the program would use it, but only looked up: the terminal view never
+// creates folders or copies files.
+fs::path baseFolderOf(const CliOptions& options)
 {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return fs::path(xdg) / "Notavi";
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return fs::path(home) / ".local" / "share" / "Notavi";
-    return fs::current_path();
-}
-
-fs::path appointmentPath(const CliOptions& options)
-{
-    if (options.file)
-        return *options.file;
-    fs::path base = options.baseFolder ? fs::path(*options.baseFolder) : userDataFolder();
-    return base / "notavi.dat";
+    if (options.baseFolder)
+        return *options.baseFolder;
+    const Path programFolder = programFolderOfProcess();
+    RealFileSystem files;
+    if (files.exists(programFolder / kPortableMarkerName))
+        return programFolder;
+    return userFolder(userFolderEnvironmentOfProcess()).value_or(programFolder);
 }
 
 LoadedFile readLines(const fs::path& path)
 {
     LoadedFile loaded;
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
+    RealFileSystem files;
+    if (!files.exists(path)) {
         loaded.missing = true;
         loaded.error = "Die Termindatei \"" + path.string() + "\" wurde nicht gefunden.";
         return loaded;
     }
-    if (fs::is_directory(path, ec)) {
+    if (files.isDirectory(path)) {
         loaded.error = "\"" + path.string() + "\" ist ein Ordner, keine Termindatei.";
         return loaded;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf()) || in.bad()) {
-        // An empty file gives no characters to copy; that is no read failure.
-        if (!in.is_open() || in.bad()) {
-            loaded.error = "Die Termindatei \"" + path.string() + "\" konnte nicht gelesen werden.";
-            return loaded;
-        }
+    std::optional<std::string> bytes = files.readAll(path);
+    if (!bytes) {
+        loaded.error = "Die Termindatei \"" + path.string() + "\" konnte nicht gelesen werden.";
+        return loaded;
     }
     loaded.ok = true;
-    loaded.lines = splitLines(bytes.str());
+    loaded.lines = splitLines(*bytes);
+    // Like the window: an empty file counts as missing, so only the computed blocks are shown.
+    if (!loaded.lines.empty())
+        loaded.repaired = repairInfoArea(loaded.lines);
     return loaded;
 }
 
@@ -113,7 +113,12 @@ int runCheck(Lines& lines, const Clock& clock, DayNumber date, std::ostream& out
 
 int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    const fs::path path = appointmentPath(options);
+    if (options.defaultFile) {
+        out << joinLines(defaultFile());
+        return 0;
+    }
+    const fs::path base = baseFolderOf(options);
+    const fs::path path = options.file ? fs::path(*options.file) : base / kDataFileName;
     LoadedFile loaded = readLines(path);
     if (!loaded.ok && !(loaded.missing && !options.file)) {
         err << "notavi-cli: " << loaded.error << "\n";
@@ -127,25 +132,30 @@ int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
     if (options.check)
         return runCheck(loaded.lines, clock, date, out);
 
-    DisplayOptions display;
+    // The view follows the settings of the window when there are any beside the file.
+    const ViewSettings settings =
+        viewSettingsFrom(SettingsFile::inFolder(options.file ? path.parent_path() : base).loadAll());
+    const DisplayOptions display = displayOptionsFrom(settings);
     StreamLineErrorSink sink(err);
     Alarms alarms;
     EvaluationContext context{display, clock, sink, alarms};
-    const int viewMode = options.viewMode.value_or(0);
+    const int viewMode = options.viewMode.value_or(settings.startTab);
     EvaluationResult result = evaluateView(loaded.lines, context, date, viewMode);
     if (!result.ok) {
         err << "notavi-cli: " << result.failure << "\n";
         return 2;
     }
-    if (result.corrected)
+    if (result.corrected || loaded.repaired)
         err << "notavi-cli: Hinweis: Das Programm korrigiert diese Termindatei beim n\xC3\xA4"
                "chsten Laden "
-               "(veraltete Kopfzeilen oder fehlende \"@ E N D E\"-Zeilen); notavi-cli selbst \xC3\xA4"
+               "(Infobereich, veraltete Kopfzeilen oder fehlende \"@ E N D E\"-Zeilen); notavi-cli selbst "
+               "\xC3\xA4"
                "ndert sie nicht.\n";
 
     ViewOutput view;
     view.caption = tabCaption(static_cast<ViewMode>(viewMode), date);
     view.entries = &result.entries;
+    view.blockColours = settings.blockColours;
     view.colour = !options.json && colourWanted(options.colour);
     if (options.json)
         writeJson(out, view);

@@ -64,14 +64,17 @@ std::string jsonString(const std::string& utf8)
 
 void writeText(std::ostream& out, const ViewOutput& view)
 {
-    out << toUtf8(plainCaption(view.caption)) << "\n\n";
+    // One buffer and one write: a year view has a hundred thousand lines.
+    std::string text = toUtf8(plainCaption(view.caption)) + "\n\n";
     for (const ViewEntry& entry : *view.entries) {
         int colour = effectiveColour(entry, view);
-        if (view.colour && colour != 0 && !entry.isSeparator())
-            out << ansiForeground(colour) << toUtf8(entry.text) << "\x1b[0m\n";
-        else
-            out << toUtf8(entry.text) << "\n";
+        const bool coloured = view.colour && colour != 0 && !entry.isSeparator();
+        if (coloured)
+            text += ansiForeground(colour);
+        text += toUtf8(entry.text);
+        text += coloured ? "\x1b[0m\n" : "\n";
     }
+    out << text;
 }
 
 void writeJson(std::ostream& out, const ViewOutput& view)

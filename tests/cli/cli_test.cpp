@@ -1,5 +1,8 @@
 // notavi-cli as a user calls it: a file, a date, a view.
 
+#include "core/model/default_file.h"
+#include "core/model/info_area.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -61,7 +64,7 @@ class Cli : public ::testing::Test
     fs::path m_dir;
 };
 
-const std::string kFile = "*\r\n*    Notavi 9.00\r\n*\r\n"
+const std::string kFile = notavi::joinLines(notavi::standardInfoArea()) +
                           "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis\r\n"
                           "08.12.2026 ~05~ Zahnarzt M\xFCller\r\n"
                           "31.02.2026 kaputt\r\n"
@@ -88,7 +91,7 @@ TEST_F(Cli, ColoursAndJson)
     EXPECT_EQ(json.exitCode, 0);
     EXPECT_NE(
         json.out.find("{\"datum\":\"20261208\",\"text\":\"Am Dienstag, dem 08.12.2026 Zahnarzt Müller\","
-                      "\"zeile\":5,\"block\":12,\"farbe\":5}"),
+                      "\"zeile\":13,\"block\":12,\"farbe\":5}"),
         std::string::npos)
         << json.out;
 }
@@ -100,10 +103,10 @@ TEST_F(Cli, CheckListsEveryFormalError)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(
         r.out.find("Die Terminzeile \"31.02.2026 kaputt\" enthält das nicht korrekte Datum \"31.02.2026\". "
-                   "(Einmalige Termine;6)"),
+                   "(Einmalige Termine;14)"),
         std::string::npos)
         << r.out;
-    EXPECT_NE(r.out.find("\"Notiz\" befindet sich außerhalb eines gültigen Terminblocks. (;8)"),
+    EXPECT_NE(r.out.find("\"Notiz\" befindet sich außerhalb eines gültigen Terminblocks. (;16)"),
               std::string::npos);
 }
 
@@ -146,6 +149,32 @@ TEST_F(Cli, BinaryGarbageIsNoCrash)
     fs::path file = write("m\xFCll.dat", garbage);
     Result r = run("--datei '" + file.string() + "' --datum 01.01.2026 --ansicht 4 --farbe nie");
     EXPECT_EQ(r.exitCode, 0) << r.err.substr(0, 300);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Cli, DefaultFileIsWrittenToStandardOutputAndPassesTheCheck)
+{
+    Result def = run("--standarddatei");
+    EXPECT_EQ(def.exitCode, 0);
+    EXPECT_EQ(def.out, notavi::joinLines(notavi::defaultFile()));
+    fs::path file = write("neu.dat", def.out);
+    Result check = run("--datei " + file.string() + " --datum 07.12.2026 --pruefen");
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_EQ(check.out, "Keine Fehler gefunden.\n");
+    Result view = run("--datei " + file.string() + " --datum 07.12.2026 --ansicht 4");
+    EXPECT_EQ(view.err, "") << "a file the program wrote needs no correction";
+}
+
+TEST_F(Cli, FollowsTheSettingsBesideTheFile)
+{
+    fs::create_directories(m_dir / "basis");
+    write("basis/notavi.dat", kFile);
+    write("basis/notavi.ini", "[Terminansicht]\r\nTerminansicht=2\r\n");
+    Result r = run("--basis " + (m_dir / "basis").string() + " --datum 08.12.2026 --farbe nie");
+    EXPECT_NE(r.out.find("Dezember 2026\n"), std::string::npos) << r.out;
 }
 
 } // namespace

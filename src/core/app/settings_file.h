@@ -6,13 +6,12 @@
 #include "core/app/ini_storage.h"
 #include "core/app/settings.h"
 #include "core/app/settings_sections.h"
+#include "core/model/data_files.h"
 
 #include <filesystem>
 #include <string_view>
 
 namespace notavi {
-
-inline constexpr std::string_view kSettingsFileName = "notavi.ini";
 
 class SettingsFile
 {

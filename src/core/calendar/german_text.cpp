@@ -18,28 +18,6 @@ int digits(std::string_view s, std::size_t from, std::size_t count)
     return value;
 }
 
-// The year with at least four digits.
-std::string fourDigitYear(int year)
-{
-    std::string text = std::to_string(year);
-    while (text.size() < 4)
-        text.insert(text.begin(), '0');
-    return text;
-}
-
-bool fitsFixedWidth(const CivilDate& date)
-{
-    return date.year >= 0 && date.year <= 9999 && date.month >= 0 && date.month < 100 && date.day >= 0 &&
-           date.day < 100;
-}
-
-char* putDigits(char* at, int value, int count)
-{
-    for (int i = count - 1; i >= 0; --i, value /= 10)
-        at[i] = static_cast<char>('0' + value % 10);
-    return at + count;
-}
-
 } // namespace
 
 std::string twoDigits(int n)
@@ -48,17 +26,31 @@ std::string twoDigits(int n)
     return n >= 0 && n < 10 ? "0" + s : s;
 }
 
-// Both texts are written digit by digit: the view formats two of them for every entry.
+namespace {
+
+// Writes n (0..9999) as four digits.
+void putFourDigits(char* at, int n)
+{
+    at[0] = static_cast<char>('0' + n / 1000 % 10);
+    at[1] = static_cast<char>('0' + n / 100 % 10);
+    at[2] = static_cast<char>('0' + n / 10 % 10);
+    at[3] = static_cast<char>('0' + n % 10);
+}
+
+void putTwoDigits(char* at, int n)
+{
+    at[0] = static_cast<char>('0' + n / 10 % 10);
+    at[1] = static_cast<char>('0' + n % 10);
+}
+
+} // namespace
+
 std::string formatDate(const CivilDate& date)
 {
-    if (!fitsFixedWidth(date))
-        return twoDigits(date.day) + "." + twoDigits(date.month) + "." + fourDigitYear(date.year);
-    char text[10];
-    char* at = putDigits(text, date.day, 2);
-    *at++ = '.';
-    at = putDigits(at, date.month, 2);
-    *at++ = '.';
-    putDigits(at, date.year, 4);
+    char text[10] = {'0', '0', '.', '0', '0', '.', '0', '0', '0', '0'};
+    putTwoDigits(text, date.day);
+    putTwoDigits(text + 3, date.month);
+    putFourDigits(text + 6, date.year);
     return std::string(text, sizeof text);
 }
 
@@ -75,10 +67,10 @@ std::string formatTime(int minuteOfDay)
 std::string dateKey(DayNumber day)
 {
     const CivilDate c = toCivil(day);
-    if (!fitsFixedWidth(c))
-        return fourDigitYear(c.year) + twoDigits(c.month) + twoDigits(c.day);
     char key[8];
-    putDigits(putDigits(putDigits(key, c.year, 4), c.month, 2), c.day, 2);
+    putFourDigits(key, c.year);
+    putTwoDigits(key + 4, c.month);
+    putTwoDigits(key + 6, c.day);
     return std::string(key, sizeof key);
 }
 

@@ -134,17 +134,22 @@ void Evaluation::findLaterMissingEndLines(std::size_t from, std::vector<std::siz
 void Evaluation::insertEndLines(const std::vector<std::size_t>& positions)
 {
     // End lines inserted ahead before move down by the new ones before them.
-    std::vector<std::size_t> pending(
-        pendingEndLines_.begin() + static_cast<std::ptrdiff_t>(nextPendingEndLine_), pendingEndLines_.end());
+    std::vector<std::size_t> pending(m_pendingEndLines.begin() +
+                                         static_cast<std::ptrdiff_t>(m_nextPendingEndLine),
+                                     m_pendingEndLines.end());
     for (std::size_t& index : pending)
         index += static_cast<std::size_t>(std::upper_bound(positions.begin(), positions.end(), index) -
                                           positions.begin());
     for (std::size_t k = 1; k < positions.size(); ++k)
         pending.push_back(positions[k] + k);
     std::sort(pending.begin(), pending.end());
-    pendingEndLines_ = std::move(pending);
-    nextPendingEndLine_ = 0;
+    m_pendingEndLines = std::move(pending);
+    m_nextPendingEndLine = 0;
 
+    // Recorded as if inserted one by one (each index as the lines are at its insertion), for the
+    // entries made before the walk whose lines move down.
+    for (std::size_t k = 0; k < positions.size(); ++k)
+        insertedLines.push_back(positions[k] + k);
     insertEndLinesAt(lines, positions);
     if (isErrorCheck() && context.mirror && context.mirror != &lines)
         insertEndLinesAt(*context.mirror, positions);
@@ -153,11 +158,11 @@ void Evaluation::insertEndLines(const std::vector<std::size_t>& positions)
 // Whether the end line at index was inserted ahead of the walk and not yet reported.
 bool Evaluation::takePendingEndLine(std::size_t index)
 {
-    while (nextPendingEndLine_ < pendingEndLines_.size() && pendingEndLines_[nextPendingEndLine_] < index)
-        ++nextPendingEndLine_;
-    if (nextPendingEndLine_ == pendingEndLines_.size() || pendingEndLines_[nextPendingEndLine_] != index)
+    while (m_nextPendingEndLine < m_pendingEndLines.size() && m_pendingEndLines[m_nextPendingEndLine] < index)
+        ++m_nextPendingEndLine;
+    if (m_nextPendingEndLine == m_pendingEndLines.size() || m_pendingEndLines[m_nextPendingEndLine] != index)
         return false;
-    ++nextPendingEndLine_;
+    ++m_nextPendingEndLine;
     return true;
 }
 

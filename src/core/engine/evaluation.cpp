@@ -72,7 +72,8 @@ Evaluation::Evaluation(Lines& fileLines, const EvaluationContext& ctx, Evaluatio
       rangeLength(range.length), rangeDate(toCivil(range.start)), rangeWeekday(isoWeekday(range.start)),
       schoolHolidayDays(static_cast<std::size_t>(range.length + 1), false),
       daysWithEntries(static_cast<std::size_t>(range.length + 1), false),
-      dayTexts_(static_cast<std::size_t>(range.length + 1))
+      m_dayPhrases(static_cast<std::size_t>(range.length + 1)),
+      m_dayKeys(static_cast<std::size_t>(range.length + 1))
 {
 }
 
@@ -232,43 +233,49 @@ void Evaluation::internalEntry(std::string text, BlockKind block)
 void Evaluation::addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block)
 {
     ViewEntry entry;
+    const bool dayInRange = dayOffset >= 0 && dayOffset <= rangeLength;
+    entry.sortKey = dayInRange ? dayKey(dayOffset) : dateKey(rangeStart + dayOffset) + " ";
     // Computed blocks run after the walk over the file and have no line of their own.
     const bool internal = blockNumber(block) >= kUserBlockCount;
     entry.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
     entry.colour = static_cast<std::uint16_t>(colour);
     entry.block = static_cast<std::uint16_t>(blockNumber(block));
-    if (dayOffset >= 0 && dayOffset <= rangeLength) {
+    if (dayInRange) {
         daysWithEntries[static_cast<std::size_t>(dayOffset)] = true;
-        const DayTexts& day = dayTexts(dayOffset);
-        entry.sortKey = day.sortKey;
-        entry.text.reserve(day.sentenceStart.size() + verb.size() + text.size());
-        entry.text.append(day.sentenceStart).append(verb).append(text);
+        const std::string& phrase = dayPhrase(dayOffset);
+        entry.text.reserve(phrase.size() + verb.size() + text.size());
+        entry.text.append(phrase).append(verb).append(text);
     } else {
         // Never produced by the evaluators; kept visible so that such a fault shows in the view.
-        entry.sortKey = dateKey(rangeStart + dayOffset) + " ";
         entry.text =
             "*** Fehler: V_IN_Differenz = " + std::to_string(dayOffset) + std::to_string(entry.sourceLine);
     }
     entries.push_back(std::move(entry));
 }
 
-const Evaluation::DayTexts& Evaluation::dayTexts(int offset)
+const std::string& Evaluation::dayPhrase(int offset)
 {
-    DayTexts& day = dayTexts_[static_cast<std::size_t>(offset)];
-    if (day.sortKey.empty()) {
-        day.sortKey = dateKey(rangeStart + offset) + " ";
-        day.sentenceStart = sentenceStart(offset);
-    }
-    return day;
+    std::string& phrase = m_dayPhrases[static_cast<std::size_t>(offset)];
+    if (phrase.empty())
+        phrase = makeDayPhrase(offset);
+    return phrase;
 }
 
-std::string Evaluation::sentenceStart(int offset) const
+const std::string& Evaluation::dayKey(int offset)
+{
+    std::string& key = m_dayKeys[static_cast<std::size_t>(offset)];
+    if (key.empty())
+        key = dateKey(rangeStart + offset) + " ";
+    return key;
+}
+
+std::string Evaluation::makeDayPhrase(int offset) const
 {
     const DayNumber day = rangeStart + offset;
     if (viewMode == ViewMode::Week) {
-        if (!context.options.weekdayToday)
-            return dayWord(offset) + " ";
-        return dayWord(offset) + " (" + weekdayName((rangeWeekday + offset) % 7) + ") ";
+        std::string weekday =
+            context.options.weekdayToday ? " (" + weekdayName((rangeWeekday + offset) % 7) + ") " : " ";
+        return dayWord(offset) + weekday;
     }
     if (context.options.weekdayRest)
         return "Am " + weekdayNameOf(day) + ", dem " + formatDate(day) + " ";

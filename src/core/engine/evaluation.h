@@ -61,6 +61,7 @@ class Evaluation
     std::vector<bool> schoolHolidayDays;
     std::vector<bool> daysWithEntries;
     ViewEntries entries;
+    std::vector<std::size_t> insertedLines; // indices of the lines the repairs inserted, in order
     int utcBiasMinutes = 0; // of the moment of evaluation, for the local time of computed events
 
     bool isErrorCheck() const { return pass == EvaluationPass::ErrorCheck; }
@@ -111,28 +112,23 @@ class Evaluation
     void checkEndLine(std::string_view blockName);
 
   private:
-    // What every entry of one day starts with; made once per day of the range, as a year view has
-    // hundreds of entries on each day.
-    struct DayTexts
-    {
-        std::string sortKey;       // "JJJJMMTT "
-        std::string sentenceStart; // "Am Montag, dem 06.01.2025 ", "Heute (Montag) ", ...
-    };
-
     void addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block);
-    const DayTexts& dayTexts(int offset);
-    std::string sentenceStart(int offset) const;
+    // The day word or date phrase, and the sort key, of each day of the range, made once per day.
+    const std::string& dayPhrase(int offset);
+    const std::string& dayKey(int offset);
+    std::string makeDayPhrase(int offset) const;
+    std::vector<std::string> m_dayPhrases;
+    std::vector<std::string> m_dayKeys;
+
     std::size_t blockEnd(std::size_t from, bool& hasEndLine) const;
     std::size_t beforeComments(std::size_t at, std::size_t from) const;
     void findLaterMissingEndLines(std::size_t from, std::vector<std::size_t>& positions) const;
     void insertEndLines(const std::vector<std::size_t>& positions);
     bool takePendingEndLine(std::size_t index);
-
-    std::vector<DayTexts> dayTexts_; // by day offset; an empty sort key is not made yet
     // End lines inserted ahead of the walk into blocks after the current one, ascending; each is
     // reported when the walk reaches its block, as if it were inserted then.
-    std::vector<std::size_t> pendingEndLines_;
-    std::size_t nextPendingEndLine_ = 0;
+    std::vector<std::size_t> m_pendingEndLines;
+    std::size_t m_nextPendingEndLine = 0;
 };
 
 } // namespace notavi

@@ -89,6 +89,19 @@ void walkFile(Evaluation& ev)
     }
 }
 
+// The school-holiday entries are made before the walk; end lines the walk inserted above them
+// move their lines down, and the commands on the view must find the right line.
+void shiftSourceLines(ViewEntries& entries, std::size_t count, const std::vector<std::size_t>& inserted)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        auto line = static_cast<std::size_t>(entries[i].sourceLine);
+        for (std::size_t at : inserted)
+            if (at <= line)
+                ++line;
+        entries[i].sourceLine = static_cast<int>(line);
+    }
+}
+
 void evaluateInternalBlocks(Evaluation& ev)
 {
     const DisplayOptions& options = ev.context.options;
@@ -155,7 +168,13 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
         ev.currentLine = *holidays;
         evaluateSchoolHolidays(ev);
     }
+    const std::size_t holidayEntries = ev.entries.size();
+    const std::size_t insertedBeforeWalk = ev.insertedLines.size();
     walkFile(ev);
+    shiftSourceLines(
+        ev.entries, holidayEntries,
+        std::vector<std::size_t>(ev.insertedLines.begin() + static_cast<std::ptrdiff_t>(insertedBeforeWalk),
+                                 ev.insertedLines.end()));
     if (pass == EvaluationPass::Normal)
         evaluateInternalBlocks(ev);
 

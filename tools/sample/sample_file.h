@@ -11,4 +11,8 @@ namespace notavi::bench {
 
 Lines sampleFile(int appointmentLines, std::uint32_t seed = 1);
 
+// The same mix with every option combination, deliberately faulty lines (bad dates, weekdays,
+// intervals, options, a missing bar, text outside the blocks), outdated headers and a missing end line.
+Lines sampleFileWithFaults(int appointmentLines, std::uint32_t seed = 1);
+
 } // namespace notavi::bench

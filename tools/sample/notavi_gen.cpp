@@ -1,6 +1,6 @@
 // Writes a generated appointment file: notavi-gen LINES [SEED] > notavi.dat
 
-#include "support/sample_file.h"
+#include "sample/sample_file.h"
 
 #include <cstdlib>
 #include <iostream>

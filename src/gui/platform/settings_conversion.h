@@ -1,0 +1,22 @@
+#pragma once
+
+// The settings' colours and fonts as Qt colours and fonts.
+
+#include "core/app/settings.h"
+
+#include <QColor>
+#include <QFont>
+
+namespace notavi::gui {
+
+// An RGB value 0x00BBGGRR, or a system colour (window, window text, button face...) from the
+// application's palette.
+QColor toQColor(GuiColour colour);
+GuiColour toGuiColour(const QColor& colour);
+
+// Name, size and style; the colour is not part of a QFont.
+QFont toQFont(const FontSettings& font);
+// The font's name, size and style into the settings, keeping their colour.
+void storeFont(const QFont& font, FontSettings& settings);
+
+} // namespace notavi::gui

@@ -1,0 +1,43 @@
+// notavi: the desktop program.
+
+#include "core/app/ini_storage.h"
+#include "core/engine/clock.h"
+#include "core/model/base_folder.h"
+#include "core/model/file_system.h"
+#include "gui/app/program_info.h"
+#include "gui/app/tc_form_haupt.h"
+#include "gui/platform/beeper.h"
+#include "gui/platform/german_formats.h"
+#include "gui/platform/qt_message_boxes.h"
+#include "gui/platform/shell.h"
+#include "startup_probe.h"
+
+#include <QApplication>
+#include <QTextEdit>
+
+int main(int argc, char** argv)
+{
+    using namespace notavi;
+    using namespace notavi::gui;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Notavi"));
+    QApplication::setOrganizationName(kMakerName);
+    QApplication::setApplicationVersion(programVersion());
+    applyGermanFormats();
+
+    SystemBeeper beeper;
+    QtMessageBoxes boxes(beeper);
+    DesktopShell shell;
+    SystemClock clock;
+    RealFileSystem files;
+    const Desktop desktop{boxes, shell, beeper, clock};
+    const StartupEnvironment environment{programFolderOfProcess(), userFolderEnvironmentOfProcess(), files,
+                                         diskIniStorage()};
+
+    TC_FORM_Haupt window(desktop, environment);
+    StartupProbe::installIfRequested(
+        window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"))->viewport());
+    window.showAsStarted();
+    return QApplication::exec();
+}

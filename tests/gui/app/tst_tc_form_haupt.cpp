@@ -1,0 +1,479 @@
+// The main window on a temporary base folder: start-up, the view, moving through time, reload, the
+// line error report and the state without a readable file.
+
+#include "core/model/block_catalogue.h"
+#include "core/model/default_file.h"
+#include "core/model/windows1252.h"
+#include "gui/app/tc_form_haupt.h"
+#include "gui/dialogs/tc_form_eingabe.h"
+#include "gui/platform/text_conversion.h"
+#include "support/gui_test_main.h"
+#include "support/main_window_rig.h"
+
+#include <filesystem>
+
+#include <QAction>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+
+using namespace notavi;
+using namespace notavi::gui;
+using namespace notavi::gui::test;
+
+namespace {
+
+// The default file with appointment lines (UTF-8) inserted after the header of their blocks.
+QStringList fileWith(const std::vector<std::pair<BlockKind, QStringList>>& blocks)
+{
+    QStringList lines;
+    for (const std::string& line : defaultFile()) {
+        lines << fromCp1252(line);
+        const std::optional<int> header = BlockCatalogue::headerBlock(line);
+        for (const auto& [block, appointments] : blocks)
+            if (header == blockNumber(block))
+                lines << appointments;
+    }
+    return lines;
+}
+
+const QString kNoComputedBlocks = QStringLiteral("[Terminblock]\r\nC_MItem_Ostern=0\r\nC_MItem_Advent=0\r\n"
+                                                 "C_MItem_Feiertage=0\r\nC_MItem_Mondphasen=0\r\n");
+
+QTabBar* tabs(TC_FORM_Haupt& window)
+{
+    return window.findChild<QTabBar*>(QStringLiteral("C_TC_Terminart"));
+}
+
+QAction* item(TC_FORM_Haupt& window, const char* name)
+{
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QStringList tabCaptionsOf(TC_FORM_Haupt& window)
+{
+    QStringList captions;
+    for (int tab = 0; tab < tabs(window)->count(); ++tab)
+        captions << tabs(window)->tabText(tab);
+    return captions;
+}
+
+void showActive(TC_FORM_Haupt& window)
+{
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void firstStartWritesTheDefaultFile();
+    void tabsCarryCaptionsAndHintsOfTheEvaluationDate();
+    void laterCommandsArePresentButDisabled();
+    void viewShowsOneColouredLinePerEntry();
+    void lastFourWeeksViewStandsOnItsLastLine();
+    void yearViewShowsAWaitingNoteWhileItIsComputed();
+    void startingMinimisedHasTheViewReady();
+    void ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary_data();
+    void ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary();
+    void datesMoveByTheRangeOfTheView_data();
+    void datesMoveByTheRangeOfTheView();
+    void enteredDateBecomesTheEvaluationDate();
+    void reloadShowsAnExternalChange();
+    void reloadAfterTheEditorCollectsTodaysAlarmsOutsideTheView();
+    void lineErrorBoxAndAbbrechenSilenceUntilReload();
+    void repairsAreWrittenBackAndTheMissingEndAnnounced();
+    void unreadableFileLeavesTheWindowWithoutAppointments();
+    void helpOpensTheDocumentOrSaysItIsMissing();
+    void notepadOpensTheAppointmentFile();
+    void closingStoresTheMainSection();
+    void weekdayOptionIsSavedAndRecomputes();
+};
+
+void TestMainWindow::firstStartWritesTheDefaultFile()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    QVERIFY(window.fileLoaded());
+    QCOMPARE(rig.dataFileLines(), defaultFile());
+    QVERIFY(rig.fake.boxes.shown.isEmpty());
+    // Only the computed blocks speak: the third Sunday of Advent falls into the week.
+    QVERIFY(viewLines(window).contains(QStringLiteral("In 6 Tagen (Sonntag) ist der 3. Advent.")));
+}
+
+void TestMainWindow::tabsCarryCaptionsAndHintsOfTheEvaluationDate()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    QCOMPARE(tabCaptionsOf(window),
+             QStringList({QStringLiteral("&H Montag, der 07.12.2026"),
+                          QStringLiteral("&N 07.12.2026 - 03.01.2027"), QStringLiteral("&M Dezember 2026"),
+                          QStringLiteral("&L 10.11.2026 - 07.12.2026"), QStringLiteral("&J 2026")}));
+    QCOMPARE(tabs(window)->tabToolTip(0),
+             QStringLiteral("Termine f\u00FCr heute und der n\u00E4chsten Woche."));
+    QCOMPARE(tabs(window)->tabToolTip(4), QStringLiteral("Termine des aktuellen Jahrs."));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Notavi"));
+    QCOMPARE(window.objectName(), QStringLiteral("TC_FORM_Haupt"));
+}
+
+void TestMainWindow::laterCommandsArePresentButDisabled()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    for (const char* name : {"C_MItem_Drucken", "C_MItem_bearbeiten", "C_MItem_Wecker", "C_MItem_TimerSetzen",
+                             "C_MItem_Terminblockauswahl", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
+        QVERIFY2(item(window, name), name);
+        QVERIFY2(!item(window, name)->isEnabled(), name);
+    }
+    for (const char* name :
+         {"C_MItem_neuladen", "C_MItem_Vor", "C_MItem_eingeben", "C_MItem_Info", "C_MItem_Ende"})
+        QVERIFY2(item(window, name)->isEnabled(), name);
+    QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("C_PSBT_neu"))->isEnabled());
+    QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("C_TBu_drucken"))->isEnabled());
+    auto* today = window.findChild<QToolButton*>(QStringLiteral("C_TBu_Heute"));
+    QVERIFY(today->isEnabled());
+    QVERIFY(!today->icon().isNull());
+    QCOMPARE(item(window, "C_MItem_Vor")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    QCOMPARE(item(window, "C_MItem_NotaviHilfe")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+void TestMainWindow::viewShowsOneColouredLinePerEntry()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 ~05~ Zahnarzt", "10.12.2026 Elternabend"}},
+                                {BlockKind::Weekly, {"Mi Chorprobe"}},
+                                {BlockKind::Birthdays, {"09.12.1980 Anna"}}}));
+    // Weekly appointments in green (code 3); the others without a block colour.
+    rig.writeSettings(kNoComputedBlocks + QStringLiteral("[TBlockfarbe]\r\n2=3\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    QCOMPARE(viewLines(window),
+             QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt"), QString(),
+                          QStringLiteral("\u00DCbermorgen (Mittwoch) Chorprobe"),
+                          QStringLiteral("\u00DCbermorgen (Mittwoch) wird Anna 46 Jahre alt."), QString(),
+                          QStringLiteral("In 3 Tagen (Donnerstag) Elternabend")}));
+    const QList<QColor> colours = viewLineColours(window);
+    const QColor font = QApplication::palette().color(QPalette::Text);
+    QCOMPARE(colours[0], QColor(0x00, 0x00, 0x80)); // its own colour code 5 wins
+    QCOMPARE(colours[2], QColor(0x00, 0x80, 0x00)); // the weekly block's colour
+    QCOMPARE(colours[3], font);                     // no colour at all: the view's font colour
+    QCOMPARE(colours[5], font);
+    QCOMPARE(window.entries().size(), std::size_t(6));
+}
+
+void TestMainWindow::lastFourWeeksViewStandsOnItsLastLine()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::Weekly, {"Mo Kegeln"}}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    tabs(window)->setCurrentIndex(3);
+    auto* view = window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
+    QCOMPARE(view->textCursor().block().text(), QStringLiteral("Am Montag, dem 07.12.2026 Kegeln"));
+    QCOMPARE(view->textCursor().positionInBlock(), 0);
+    QCOMPARE(window.entries().back().text, toCp1252(QStringLiteral("Am Montag, dem 07.12.2026 Kegeln")));
+}
+
+void TestMainWindow::yearViewShowsAWaitingNoteWhileItIsComputed()
+{
+    MainWindowRig rig("07.12.2026");
+    QStringList lines = fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}});
+    lines << QStringLiteral("verirrte Zeile");
+    rig.writeDataFile(lines);
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    // A line error box stops the evaluation half-way: what does the view show at that moment?
+    QStringList shownMeanwhile;
+    rig.fake.boxes.whileShown = [&] { shownMeanwhile = viewLines(window); };
+    tabs(window)->setCurrentIndex(4);
+    QCOMPARE(shownMeanwhile, QStringList({QStringLiteral("Ansicht wird aktualisiert."),
+                                          QStringLiteral("Bitte einen Augenblick Geduld.")}));
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Am Dienstag, dem 08.12.2026 Zahnarzt")}));
+}
+
+void TestMainWindow::startingMinimisedHasTheViewReady()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}}));
+    rig.writeSettings(kNoComputedBlocks + QStringLiteral("[Extras]\r\nC_MItem_MinimiertStarten=1\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    window.showAsStarted();
+    QVERIFY(window.isMinimized());
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
+}
+
+void TestMainWindow::ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary_data()
+{
+    QTest::addColumn<QString>("today");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("ordinary year") << "31.01.2027"
+                                   << "28.02.2027"
+                                   << "&M Februar 2027";
+    QTest::newRow("leap year") << "31.01.2028"
+                               << "29.02.2028"
+                               << "&M Februar 2028";
+}
+
+void TestMainWindow::ctrlYInTheMonthViewOn31JanuaryGoesToTheEndOfFebruary()
+{
+    QFETCH(QString, today);
+    QFETCH(QString, expected);
+    QFETCH(QString, caption);
+    MainWindowRig rig(today.toLatin1().constData());
+    TC_FORM_Haupt& window = rig.start();
+    showActive(window);
+    tabs(window)->setCurrentIndex(2);
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(window.evaluationDate(), day(expected.toLatin1().constData()));
+    QCOMPARE(tabs(window)->tabText(2), caption);
+}
+
+void TestMainWindow::datesMoveByTheRangeOfTheView_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("forward");
+    QTest::addColumn<QString>("back");
+    // From 31.03.2027.
+    QTest::newRow("week: 7 days") << 0 << "07.04.2027"
+                                  << "24.03.2027";
+    QTest::newRow("four weeks: 28 days") << 1 << "28.04.2027"
+                                         << "03.03.2027";
+    QTest::newRow("month: clipped to the month") << 2 << "30.04.2027"
+                                                 << "28.02.2027";
+    QTest::newRow("last four weeks: 28 days") << 3 << "28.04.2027"
+                                              << "03.03.2027";
+    QTest::newRow("year") << 4 << "31.03.2028"
+                          << "31.03.2026";
+}
+
+void TestMainWindow::datesMoveByTheRangeOfTheView()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, forward);
+    QFETCH(QString, back);
+    MainWindowRig rig("31.03.2027");
+    TC_FORM_Haupt& window = rig.start();
+    tabs(window)->setCurrentIndex(tab);
+    item(window, "C_MItem_Vor")->trigger();
+    QCOMPARE(window.evaluationDate(), day(forward.toLatin1().constData()));
+    item(window, "C_MItem_Rechnerdatum")->trigger();
+    QCOMPARE(window.evaluationDate(), day("31.03.2027"));
+    showActive(window);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.evaluationDate(), day(back.toLatin1().constData()));
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(window.evaluationDate(), day("31.03.2027"));
+}
+
+void TestMainWindow::enteredDateBecomesTheEvaluationDate()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    TC_Form_Eingabe& input = window.inputDialog();
+    input.setRunModal([&input] {
+        QDateEdit* picker = input.findChild<QDateEdit*>(QStringLiteral("C_DTP_Datum"));
+        if (picker->date() != QDate(2026, 12, 7))
+            return int(QDialog::Rejected); // the preset is the evaluation date
+        picker->setDate(QDate(2027, 5, 1));
+        return int(QDialog::Accepted);
+    });
+    item(window, "C_MItem_eingeben")->trigger();
+    QCOMPARE(window.evaluationDate(), day("01.05.2027"));
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("&H Samstag, der 01.05.2027"));
+
+    input.setRunModal([] { return int(QDialog::Rejected); });
+    item(window, "C_MItem_eingeben")->trigger();
+    QCOMPARE(window.evaluationDate(), day("01.05.2027"));
+}
+
+void TestMainWindow::reloadShowsAnExternalChange()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"09.12.2026 Friseur"}}}));
+    item(window, "C_MItem_neuladen")->trigger();
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("\u00DCbermorgen (Mittwoch) Friseur")}));
+}
+
+void TestMainWindow::reloadAfterTheEditorCollectsTodaysAlarmsOutsideTheView()
+{
+    MainWindowRig rig("07.12.2026"); // at noon
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"07.12.2026 ~18:00~ Kino"}}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    QCOMPARE(window.alarms(), Alarms({{18 * 60, "Heute Kino"}}));
+    tabs(window)->setCurrentIndex(2);
+    item(window, "C_MItem_Vor")->trigger(); // January: today is out of sight
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"07.12.2026 ~19:30~ Theater"}}}));
+
+    item(window, "C_MItem_neuladen")->trigger(); // the user's reload keeps what was collected
+    QCOMPARE(window.alarms(), Alarms({{18 * 60, "Heute Kino"}}));
+    window.C_MItem_neuladenClick(false); // as after the editor saved
+    QCOMPARE(window.alarms(), Alarms({{19 * 60 + 30, "Heute Theater"}}));
+    QCOMPARE(window.evaluationDate(), day("07.01.2027"));
+}
+
+void TestMainWindow::lineErrorBoxAndAbbrechenSilenceUntilReload()
+{
+    MainWindowRig rig("07.12.2026");
+    QStringList lines = fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}});
+    lines << QStringLiteral("verirrte Zeile");
+    rig.writeDataFile(lines);
+    rig.writeSettings(kNoComputedBlocks);
+    rig.fake.boxes.answer(MessageAnswer::Cancel);
+    TC_FORM_Haupt& window = rig.start();
+    const int lineNumber = static_cast<int>(lines.size());
+    const QString expected =
+        QStringLiteral("A C H T U N G ! ! !\n\nDie Terminzeile \"verirrte Zeile\" befindet sich "
+                       "au\u00DFerhalb eines g\u00FCltigen Terminblocks.\n\n"
+                       "Bitte korrigieren Sie die Zeile %1 im Termineditor.\n"
+                       "Nutzen Sie hierzu auch die Pr\u00FCfliste des Termineditors!\n\n"
+                       "(\"Abbrechen\" unterdr\u00FCckt die Ausgabe weiterer Fehlermeldungen.)")
+            .arg(lineNumber);
+    QCOMPARE(rig.fake.boxes.texts(), QStringList({expected}));
+    QCOMPARE(rig.fake.boxes.shown[0].kind, MessageKind::Warning);
+    QCOMPARE(rig.fake.boxes.shown[0].buttons, MessageButtons::OkCancel);
+    QCOMPARE(window.lineErrorState(), LineErrorState::Silenced);
+    // The view is still computed.
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
+
+    tabs(window)->setCurrentIndex(2);
+    item(window, "C_MItem_Vor")->trigger();
+    QCOMPARE(rig.fake.boxes.shown.size(), 1);
+
+    item(window, "C_MItem_neuladen")->trigger(); // OK this time: the boxes keep coming
+    QCOMPARE(rig.fake.boxes.shown.size(), 2);
+    tabs(window)->setCurrentIndex(0);
+    QCOMPARE(rig.fake.boxes.shown.size(), 3);
+    QCOMPARE(window.lineErrorState(), LineErrorState::Show);
+}
+
+void TestMainWindow::repairsAreWrittenBackAndTheMissingEndAnnounced()
+{
+    MainWindowRig rig("07.12.2026");
+    QStringList lines = fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}});
+    const qsizetype header = lines.indexOf(QRegularExpression(QStringLiteral("^Einmalige Termine:.*")));
+    QVERIFY(header > 0);
+    lines[header] = QStringLiteral("einmalige termine");     // adapted silently
+    QCOMPARE(lines.takeLast(), QStringLiteral("@ E N D E")); // reported as a block-level change
+    rig.writeDataFile(lines);
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    QCOMPARE(rig.fake.boxes.shown.size(), 1);
+    QVERIFY(rig.fake.boxes.shown[0].text.contains(
+        QStringLiteral("Die \u00C4nderung wird automatisch gespeichert.")));
+    const Lines written = rig.dataFileLines();
+    QCOMPARE(written[static_cast<std::size_t>(header)],
+             BlockCatalogue::headerText(blockNumber(BlockKind::OneTime)));
+    QCOMPARE(written.back(), std::string("@ E N D E"));
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
+}
+
+void TestMainWindow::unreadableFileLeavesTheWindowWithoutAppointments()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(kNoComputedBlocks);
+    std::filesystem::create_directory(rig.folder() / "notavi.dat"); // exists, but cannot be read
+    TC_FORM_Haupt& window = rig.start();
+    QVERIFY(!window.fileLoaded());
+    QVERIFY(!window.appointmentCommandsEnabled());
+    const QStringList failure = {
+        QStringLiteral("Die Termindatei (Notavi.dat) konnte nicht geladen werden."),
+        QStringLiteral(
+            "Falls sie von einer anderen Anwendung gesperrt wird, beenden sie diese Anwendung bitte."),
+        QStringLiteral(
+            "Danach k\u00F6nnen \u00FCber das Men\u00FC Datei -> Termindatei neu laden erneut versuchen, "
+            "die Termindatei zu laden.")};
+    QCOMPARE(viewLines(window), failure);
+    QCOMPARE(
+        rig.fake.boxes.texts(),
+        QStringList({QStringLiteral("Die Termindatei (Notavi.dat) konnte nicht geladen werden.\n"
+                                    "Falls sie von einer anderen Anwendung gesperrt wird, beenden sie diese "
+                                    "Anwendung bitte.\nDanach k\u00F6nnen \u00FCber das Men\u00FC Datei -> "
+                                    "Termindatei neu laden erneut versuchen, die\nTermindatei zu laden.")}));
+    QCOMPARE(tabs(window)->tabToolTip(1),
+             QStringLiteral("Keine Termindatei vorhanden. Beachten sie den Hinweis im Fenster!"));
+
+    tabs(window)->setCurrentIndex(2);
+    QCOMPARE(tabs(window)->currentIndex(), 0);
+    item(window, "C_MItem_Vor")->trigger();
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("&H Montag, der 14.12.2026"));
+    QCOMPARE(viewLines(window), failure);
+    QCOMPARE(rig.fake.boxes.shown.size(), 1);
+
+    // The reload retries: once the file can be read the window works normally again.
+    std::filesystem::remove(rig.folder() / "notavi.dat");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"15.12.2026 Zahnarzt"}}}));
+    item(window, "C_MItem_neuladen")->trigger();
+    QVERIFY(window.appointmentCommandsEnabled());
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
+    QCOMPARE(tabs(window)->tabToolTip(1), QStringLiteral("Termine der n\u00E4chsten vier Wochen."));
+}
+
+void TestMainWindow::helpOpensTheDocumentOrSaysItIsMissing()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    item(window, "C_MItem_NotaviHilfe")->trigger();
+    QCOMPARE(rig.fake.boxes.texts(),
+             QStringList({QStringLiteral("Die Hilfedatei kann nicht angezeigt werden.")}));
+    QCOMPARE(rig.fake.boxes.shown[0].kind, MessageKind::Error);
+    QVERIFY(rig.fake.shell.urls.isEmpty());
+
+    QFile help(QString::fromStdString((rig.folder() / "notavi-hilfe.html").string()));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.write("<html></html>");
+    help.close();
+    item(window, "C_MItem_NotaviHilfe")->trigger();
+    QCOMPARE(rig.fake.shell.urls, QList<QUrl>({QUrl::fromLocalFile(help.fileName())}));
+    QCOMPARE(rig.fake.boxes.shown.size(), 1);
+}
+
+void TestMainWindow::notepadOpensTheAppointmentFile()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    item(window, "C_MItem_Notepad")->trigger();
+    QCOMPARE(rig.fake.shell.files,
+             QStringList({QString::fromStdString((rig.folder() / "notavi.dat").string())}));
+}
+
+void TestMainWindow::closingStoresTheMainSection()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    window.resize(800, 600);
+    window.close();
+    const QString ini = rig.settingsText();
+    QVERIFY2(ini.contains(QStringLiteral("[Haupt]")), qPrintable(ini));
+    QVERIFY2(ini.contains(QStringLiteral("Width=800")), qPrintable(ini));
+    QVERIFY2(ini.contains(QStringLiteral("C_RE_TerminAnzeige.Color=11599871")), qPrintable(ini));
+}
+
+void TestMainWindow::weekdayOptionIsSavedAndRecomputes()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    item(window, "C_KMItem_WTagHeute")->trigger(); // the context item runs the menu's command
+    QVERIFY(!item(window, "C_MItem_WTagHeute")->isChecked());
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen Zahnarzt")}));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("C_MItem_WTagHeute=0")));
+}
+
+NOTAVI_GUI_TEST_MAIN(TestMainWindow)
+#include "tst_tc_form_haupt.moc"

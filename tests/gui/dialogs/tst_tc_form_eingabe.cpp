@@ -1,0 +1,360 @@
+// The small input dialog: the checks of its numbers, the six layouts, the validation loop with its
+// refusal messages, and the real modal run.
+
+#include "gui/dialogs/number_answer.h"
+#include "gui/dialogs/tc_form_eingabe.h"
+#include "gui/platform/text_conversion.h"
+#include "support/gui_test_main.h"
+#include "support/scripted_message_boxes.h"
+
+#include <optional>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace notavi;
+using namespace notavi::gui;
+using namespace notavi::gui::test;
+
+namespace {
+
+const QString kNotANumber =
+    QStringLiteral("Die eingegebene Zahl \"%1\" ist keine ganze Zahl oder zu gro\u00DF.\n\n"
+                   "Bitte korrigieren sie die Zahl !");
+
+// Answers each showing of the dialog by typing the next text into the edit and pressing OK; an
+// empty script cancels.
+class TypedAnswers
+{
+  public:
+    TypedAnswers(TC_Form_Eingabe& dialog, QStringList answers)
+        : m_dialog(dialog), m_answers(std::move(answers))
+    {
+        dialog.setRunModal([this] { return next(); });
+    }
+
+    QStringList presets; // the edit's text as each showing found it
+
+  private:
+    int next()
+    {
+        auto* edit = m_dialog.findChild<QLineEdit*>(QStringLiteral("C_EDTX_Eingabe"));
+        presets << edit->text();
+        if (m_answers.isEmpty())
+            return QDialog::Rejected;
+        edit->setText(m_answers.takeFirst());
+        return QDialog::Accepted;
+    }
+
+    TC_Form_Eingabe& m_dialog;
+    QStringList m_answers;
+};
+
+template <typename Widget> Widget* child(QObject& dialog, const char* name)
+{
+    return dialog.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestInputDialog : public QObject
+{
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void numbersAreCheckedAgainstTheBoundsOfTheQuestion_data();
+    void numbersAreCheckedAgainstTheBoundsOfTheQuestion();
+    void eachQuestionLaysOutItsControls_data();
+    void eachQuestionLaysOutItsControls();
+    void refusedAnswerShowsItsMessageAndTheDialogAgain();
+    void cancelLeavesTheResultAlone();
+    void countdownReportsTheChosenAction();
+    void evaluationDateStopsAt31December9998();
+    void holidayImportWidensTheDialogAndRestoresIt();
+    void realModalRunAcceptsWithOk();
+};
+
+void TestInputDialog::numbersAreCheckedAgainstTheBoundsOfTheQuestion_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("value"); // -999 when refused
+    QTest::addColumn<QString>("refusal");
+    const int countdown = int(NumberQuestion::Countdown);
+    const int tooltip = int(NumberQuestion::TooltipTime);
+    const int age = int(NumberQuestion::DeletionAge);
+    const int line = int(NumberQuestion::LineNumber);
+    const QString sixSeconds = QStringLiteral("Bitte geben sie mindestens 6 Sekunden vor !");
+    const QString milliseconds =
+        QStringLiteral("Bitte geben sie mindestens 1 und maximal 60000 Millisekunden vor !");
+    const QString days = QStringLiteral("Bitte geben sie mindestens 1 und maximal 9999 Tage vor !");
+    QTest::newRow("countdown 0 switches it off") << countdown << "0" << 0 << "";
+    QTest::newRow("countdown 6 is the least") << countdown << "6" << 6 << "";
+    QTest::newRow("countdown 5 is too short") << countdown << "5" << -999 << sixSeconds;
+    QTest::newRow("countdown negative") << countdown << "-3" << -999 << sixSeconds;
+    QTest::newRow("tooltip 60000 is the most") << tooltip << "60000" << 60000 << "";
+    QTest::newRow("tooltip 60001 is too long") << tooltip << "60001" << -999 << milliseconds;
+    QTest::newRow("tooltip 0 is too short") << tooltip << "0" << -999 << milliseconds;
+    QTest::newRow("age 9999 is the most") << age << "9999" << 9999 << "";
+    QTest::newRow("age 10000 is too much") << age << "10000" << -999 << days;
+    QTest::newRow("line 0") << line << "0" << 0 << "";
+    QTest::newRow("line negative") << line << "-1" << -999
+                                   << QStringLiteral("Bitte geben sie keine negativen Werte vor!");
+    QTest::newRow("letters") << tooltip << "abc" << -999 << kNotANumber.arg(QStringLiteral("abc"));
+    QTest::newRow("empty") << line << "" << -999 << kNotANumber.arg(QString());
+    QTest::newRow("digits then letters") << age << "12x" << -999 << kNotANumber.arg(QStringLiteral("12x"));
+    QTest::newRow("beyond 32 bits") << line << "9999999999" << -999
+                                    << kNotANumber.arg(QStringLiteral("9999999999"));
+    QTest::newRow("leading blanks and sign") << line << "  +42" << 42 << "";
+    QTest::newRow("umlaut in the text")
+        << line << "f\u00FCnf" << -999 << kNotANumber.arg(QStringLiteral("f\u00FCnf"));
+}
+
+void TestInputDialog::numbersAreCheckedAgainstTheBoundsOfTheQuestion()
+{
+    QFETCH(int, question);
+    QFETCH(QString, typed);
+    QFETCH(int, value);
+    QFETCH(QString, refusal);
+    const NumberAnswer answer = checkNumberAnswer(static_cast<NumberQuestion>(question), toCp1252(typed));
+    QCOMPARE(answer.value.value_or(-999), value);
+    QCOMPARE(boxText(answer.refusal), refusal);
+}
+
+void TestInputDialog::eachQuestionLaysOutItsControls_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("label1");
+    QTest::addColumn<QString>("label2");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("evaluation date") << "date"
+                                     << "Auswertungsdatum eingeben"
+                                     << ""
+                                     << "Auswertungsdatum: "
+                                     << "Format: TT.MM.JJJJ"
+                                     << "C_DTP_Datum"
+                                     << "Wechsel zwischen Tag/Monat/Jahr per Pfeiltasten.";
+    QTest::newRow("go to line") << "line"
+                                << "Gehe zu"
+                                << ""
+                                << "Gehe zu Zeile: "
+                                << ""
+                                << "C_EDTX_Eingabe"
+                                << "Den Cursor an den Anfang dieser Zeilennummer setzen.";
+    QTest::newRow("countdown") << "countdown"
+                               << "Timer setzen"
+                               << ""
+                               << ""
+                               << "0 = Timer deaktivieren"
+                               << "C_EDTX_Eingabe"
+                               << "Bitte die Anzahl der Sekunden vorgeben.";
+    QTest::newRow("tooltip time") << "tooltip"
+                                  << "Anzeigedauer der Tooltipps setzen"
+                                  << ""
+                                  << "Anzeigedauer in Millisekunden: "
+                                  << "z.B.: 2500 = 2,5 Sekunden"
+                                  << "C_EDTX_Eingabe"
+                                  << "Anzeigedauer der Tooltipps in Millisekunden vorgeben";
+    QTest::newRow("age limit") << "age" << QString::fromUtf8("Frist für das automatische Löschen")
+                               << "Mindestalter der Termine in Tagen, damit"
+                               << QString::fromUtf8("sie automatisch gelöscht werden:")
+                               << "z.B.: 7 Tage = eine Woche"
+                               << "C_EDTX_Eingabe"
+                               << QString::fromUtf8("Das Alter ergibt sich aus der Anzahl von Tagen nach der "
+                                                    "letztmaligen Fälligkeit des Termins.");
+}
+
+void TestInputDialog::eachQuestionLaysOutItsControls()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, caption);
+    QFETCH(QString, label1);
+    QFETCH(QString, label2);
+    QFETCH(QString, note);
+    QFETCH(QString, input);
+    QFETCH(QString, hint);
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+
+    struct Seen
+    {
+        QString caption, label1, label2, note, hint;
+        bool inputShown = false, othersHidden = true, radiosShown = false, statesShown = false;
+    };
+
+    std::optional<Seen> seen;
+    dialog.setRunModal([&] {
+        Seen now{dialog.windowTitle(), child<QLabel>(dialog, "C_LB_Eingabe1")->text(),
+                 child<QLabel>(dialog, "C_LB_Eingabe2")->text(),
+                 child<QLabel>(dialog, "C_LB_Hinweis")->text(), dialog.findChild<QWidget*>(input)->toolTip()};
+        now.inputShown = !dialog.findChild<QWidget*>(input)->isHidden();
+        for (const char* other : {"C_EDTX_Eingabe", "C_DTP_Datum"})
+            if (input != QLatin1String(other) && !child<QWidget>(dialog, other)->isHidden())
+                now.othersHidden = false;
+        now.radiosShown = !child<QRadioButton>(dialog, "C_RDBT_Beenden")->isHidden();
+        now.statesShown = !child<QComboBox>(dialog, "C_CMBX_Bundesland")->isHidden();
+        seen = now;
+        return int(QDialog::Rejected);
+    });
+    int number = 1;
+    std::string action = kCountdownQuit;
+    DayNumber date = 0;
+    if (operation == "date")
+        dialog.askEvaluationDate(date);
+    else if (operation == "line")
+        dialog.askLineNumber(number);
+    else if (operation == "countdown")
+        dialog.askCountdown(number, action);
+    else if (operation == "tooltip")
+        dialog.askTooltipTime(number);
+    else
+        dialog.askDeletionAge(number);
+    QVERIFY(seen);
+    QCOMPARE(seen->caption, caption);
+    QCOMPARE(seen->label1, label1);
+    QCOMPARE(seen->label2, label2);
+    QCOMPARE(seen->note, note);
+    QCOMPARE(seen->hint, hint);
+    QVERIFY(seen->inputShown);
+    QVERIFY(seen->othersHidden);
+    QCOMPARE(seen->radiosShown, operation == QLatin1String("countdown"));
+    QVERIFY(!seen->statesShown);
+}
+
+void TestInputDialog::refusedAnswerShowsItsMessageAndTheDialogAgain()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    TypedAnswers answers(dialog, {QStringLiteral("0"), QStringLiteral("zwei"), QStringLiteral("2500")});
+    int milliseconds = 1200;
+    QVERIFY(dialog.askTooltipTime(milliseconds));
+    QCOMPARE(milliseconds, 2500);
+    QCOMPARE(
+        boxes.texts(),
+        QStringList({QStringLiteral("Bitte geben sie mindestens 1 und maximal 60000 Millisekunden vor !"),
+                     kNotANumber.arg(QStringLiteral("zwei"))}));
+    QCOMPARE(boxes.shown[0].kind, MessageKind::Warning);
+    // The preset is selected the first time; a refused answer comes back as typed.
+    QCOMPARE(answers.presets,
+             QStringList({QStringLiteral("1200"), QStringLiteral("0"), QStringLiteral("zwei")}));
+}
+
+void TestInputDialog::cancelLeavesTheResultAlone()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    TypedAnswers answers(dialog, {QStringLiteral("5")});
+    int seconds = 30;
+    std::string action = kCountdownMinimise;
+    QVERIFY(!dialog.askCountdown(seconds, action)); // refused once, then cancelled
+    QCOMPARE(seconds, 30);
+    QCOMPARE(action, std::string(kCountdownMinimise));
+    QCOMPARE(boxes.texts(), QStringList({QStringLiteral("Bitte geben sie mindestens 6 Sekunden vor !")}));
+}
+
+void TestInputDialog::countdownReportsTheChosenAction()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    dialog.setRunModal([&dialog] {
+        auto* minimise = child<QRadioButton>(dialog, "C_RDBT_Minimieren");
+        auto* quit = child<QRadioButton>(dialog, "C_RDBT_Beenden");
+        if (!quit->isChecked() || minimise->text() != QStringLiteral("Notavi &minimieren (in Sekunden)"))
+            return int(QDialog::Rejected);
+        minimise->setChecked(true);
+        child<QLineEdit>(dialog, "C_EDTX_Eingabe")->setText(QStringLiteral("90"));
+        return int(QDialog::Accepted);
+    });
+    int seconds = 0;
+    std::string action = kCountdownQuit;
+    QVERIFY(dialog.askCountdown(seconds, action));
+    QCOMPARE(seconds, 90);
+    QCOMPARE(action, std::string(kCountdownMinimise));
+}
+
+void TestInputDialog::evaluationDateStopsAt31December9998()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    dialog.setRunModal([&dialog] {
+        child<QDateEdit>(dialog, "C_DTP_Datum")->setDate(QDate(9999, 6, 30));
+        return int(QDialog::Accepted);
+    });
+    DayNumber date = toDayNumber(QDate(2026, 12, 7));
+    QVERIFY(dialog.askEvaluationDate(date));
+    QCOMPARE(toQDate(date), QDate(9998, 12, 31));
+}
+
+void TestInputDialog::holidayImportWidensTheDialogAndRestoresIt()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    int holidayWidth = 0;
+    int okLeft = 0;
+    int cancelLeft = 0;
+    bool presetShown = false;
+    dialog.setRunModal([&] {
+        holidayWidth = dialog.width();
+        okLeft = child<QPushButton>(dialog, "C_PSBT_Ok")->x();
+        cancelLeft = child<QPushButton>(dialog, "C_PSBT_Abbruch")->x();
+        auto* states = child<QComboBox>(dialog, "C_CMBX_Bundesland");
+        presetShown = !states->isHidden() && states->currentIndex() == 1 &&
+                      child<QRadioButton>(dialog, "C_RDBT_Beenden")->isChecked();
+        states->setCurrentIndex(2);
+        child<QRadioButton>(dialog, "C_RDBT_Minimieren")->setChecked(true);
+        return int(QDialog::Accepted);
+    });
+    HolidayImportChoice choice{1, true, {}};
+    QVERIFY(dialog.askHolidayImport(
+        QStringLiteral("Ferientermine einlesen"),
+        {QStringLiteral("Bayern"), QStringLiteral("Berlin"), QStringLiteral("Hessen")}, choice));
+    QVERIFY(presetShown);
+    QCOMPARE(choice.stateIndex, 2);
+    QCOMPARE(choice.stateText, QStringLiteral("Hessen"));
+    QVERIFY(!choice.withStateName);
+    QVERIFY(holidayWidth >= 292);
+    // The buttons stand where they stand in the wide layout, shifted alike when the dialog had to grow.
+    QCOMPARE(cancelLeft - okLeft, 130);
+    QCOMPARE(okLeft - 40, (holidayWidth - 292) / 2);
+
+    int normalWidth = 0;
+    QString minimiseCaption;
+    dialog.setRunModal([&] {
+        normalWidth = dialog.width();
+        minimiseCaption = child<QRadioButton>(dialog, "C_RDBT_Minimieren")->text();
+        return int(QDialog::Rejected);
+    });
+    int seconds = 0;
+    std::string action = kCountdownQuit;
+    dialog.askCountdown(seconds, action);
+    QVERIFY(normalWidth < holidayWidth);
+    QCOMPARE(minimiseCaption, QStringLiteral("Notavi &minimieren (in Sekunden)"));
+}
+
+void TestInputDialog::realModalRunAcceptsWithOk()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        auto* edit = child<QLineEdit>(dialog, "C_EDTX_Eingabe");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(edit->selectedText(), QStringLiteral("7")); // the preset is selected
+        QTest::keyClicks(edit, QStringLiteral("14"));
+        QTest::mouseClick(child<QPushButton>(dialog, "C_PSBT_Ok"), Qt::LeftButton);
+    });
+    int days = 7;
+    QVERIFY(dialog.askDeletionAge(days));
+    QCOMPARE(days, 14);
+}
+
+NOTAVI_GUI_TEST_MAIN(TestInputDialog)
+#include "tst_tc_form_eingabe.moc"

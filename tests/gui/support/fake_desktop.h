@@ -1,0 +1,55 @@
+#pragma once
+
+// Stand-ins for the desktop: a shell that records what it was asked to open, a beeper that counts,
+// a fixed clock, and the scripted message boxes, bundled as the Desktop a window takes.
+
+#include "core/engine/clock.h"
+#include "gui/platform/desktop.h"
+#include "support/scripted_message_boxes.h"
+
+#include <QList>
+#include <QUrl>
+
+namespace notavi::gui::test {
+
+class RecordingShell final : public Shell
+{
+  public:
+    bool openUrl(const QUrl& url) override
+    {
+        urls.append(url);
+        return succeeds;
+    }
+
+    bool openTextFile(const QString& path) override
+    {
+        files.append(path);
+        return succeeds;
+    }
+
+    QList<QUrl> urls;
+    QStringList files;
+    bool succeeds = true;
+};
+
+class CountingBeeper final : public Beeper
+{
+  public:
+    void play(SystemSound sound) override { played.append(sound); }
+
+    QList<SystemSound> played;
+};
+
+struct FakeDesktop
+{
+    explicit FakeDesktop(DayNumber today, int minuteOfDay = 12 * 60) : clock(today, minuteOfDay) {}
+
+    Desktop desktop() { return {boxes, shell, beeper, clock}; }
+
+    ScriptedMessageBoxes boxes;
+    RecordingShell shell;
+    CountingBeeper beeper;
+    FixedClock clock;
+};
+
+} // namespace notavi::gui::test

@@ -1,0 +1,103 @@
+#include "support/main_window_rig.h"
+
+#include "core/app/ini_storage.h"
+#include "core/calendar/german_text.h"
+#include "core/model/windows1252.h"
+#include "gui/platform/text_conversion.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <QFile>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace notavi::gui::test {
+namespace {
+
+void writeBytes(const Path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string readBytes(const Path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+const QTextEdit& viewOf(const TC_FORM_Haupt& window)
+{
+    return *window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
+}
+
+} // namespace
+
+DayNumber day(const char* ddmmyyyy)
+{
+    return *parseDateText(ddmmyyyy);
+}
+
+MainWindowRig::MainWindowRig(const char* today) : fake(day(today))
+{
+    writeBytes(folder() / "notavi.por", "");
+}
+
+Path MainWindowRig::folder() const
+{
+    return Path(m_dir.path().toStdString());
+}
+
+void MainWindowRig::writeDataFile(const QStringList& utf8Lines) const
+{
+    Lines lines;
+    for (const QString& line : utf8Lines)
+        lines.push_back(toCp1252(line));
+    writeBytes(folder() / "notavi.dat", joinLines(lines));
+}
+
+Lines MainWindowRig::dataFileLines() const
+{
+    return splitLines(readBytes(folder() / "notavi.dat"));
+}
+
+void MainWindowRig::writeSettings(const QString& utf8Text) const
+{
+    writeBytes(folder() / "notavi.ini", toCp1252(utf8Text));
+}
+
+QString MainWindowRig::settingsText() const
+{
+    return fromCp1252(readBytes(folder() / "notavi.ini"));
+}
+
+TC_FORM_Haupt& MainWindowRig::start()
+{
+    const StartupEnvironment environment{folder(), {}, files, diskIniStorage()};
+    m_window = std::make_unique<TC_FORM_Haupt>(fake.desktop(), environment);
+    return *m_window;
+}
+
+QStringList viewLines(const TC_FORM_Haupt& window)
+{
+    QStringList lines;
+    for (QTextBlock block = viewOf(window).document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+QList<QColor> viewLineColours(const TC_FORM_Haupt& window)
+{
+    QList<QColor> colours;
+    for (QTextBlock block = viewOf(window).document()->begin(); block.isValid(); block = block.next()) {
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::NextCharacter);
+        colours << cursor.charFormat().foreground().color();
+    }
+    return colours;
+}
+
+} // namespace notavi::gui::test

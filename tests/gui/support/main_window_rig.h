@@ -1,0 +1,52 @@
+#pragma once
+
+// Starts the main window on a temporary program folder in portable mode, so that notavi.dat and
+// notavi.ini live in that folder, with a fixed clock and scripted desktop.
+
+#include "core/calendar/day_number.h"
+#include "core/model/appointment_file.h"
+#include "core/model/file_system.h"
+#include "gui/app/tc_form_haupt.h"
+#include "support/fake_desktop.h"
+
+#include <memory>
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace notavi::gui::test {
+
+// "TT.MM.JJJJ" as a day number.
+DayNumber day(const char* ddmmyyyy);
+
+class MainWindowRig
+{
+  public:
+    explicit MainWindowRig(const char* today);
+
+    Path folder() const;
+    // Writes notavi.dat from UTF-8 lines in Windows-1252 with CR LF.
+    void writeDataFile(const QStringList& utf8Lines) const;
+    Lines dataFileLines() const;
+    // Writes notavi.ini (UTF-8 text converted to Windows-1252).
+    void writeSettings(const QString& utf8Text) const;
+    QString settingsText() const;
+
+    TC_FORM_Haupt& start();
+
+    TC_FORM_Haupt& window() { return *m_window; }
+
+    FakeDesktop fake;
+    RealFileSystem files;
+
+  private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TC_FORM_Haupt> m_window;
+};
+
+// The view's lines as shown (one per text block).
+QStringList viewLines(const TC_FORM_Haupt& window);
+// The text colour of the first character of each line.
+QList<QColor> viewLineColours(const TC_FORM_Haupt& window);
+
+} // namespace notavi::gui::test
