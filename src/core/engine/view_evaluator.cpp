@@ -89,17 +89,18 @@ void walkFile(Evaluation& ev)
     }
 }
 
-// The school-holiday entries are made before the walk; end lines the walk inserted above them
-// move their lines down, and the commands on the view must find the right line.
-void shiftSourceLines(ViewEntries& entries, std::size_t count, const std::vector<std::size_t>& inserted)
+// The school-holiday entries are made before the walk; end lines the walk inserted above their
+// block move their lines down, and the commands on the view must find the right line. The walk
+// inserts no line inside that block, so all of them move by the number inserted above its header.
+void shiftSourceLines(ViewEntries& entries, std::size_t count, std::size_t header,
+                      const std::vector<std::size_t>& inserted)
 {
-    for (std::size_t i = 0; i < count; ++i) {
-        auto line = static_cast<std::size_t>(entries[i].sourceLine);
-        for (std::size_t at : inserted)
-            if (at <= line)
-                ++line;
-        entries[i].sourceLine = static_cast<int>(line);
-    }
+    std::size_t shift = 0;
+    for (std::size_t at : inserted)
+        if (at <= header + shift)
+            ++shift;
+    for (std::size_t i = 0; i < count; ++i)
+        entries[i].sourceLine += static_cast<int>(shift);
 }
 
 void evaluateInternalBlocks(Evaluation& ev)
@@ -164,17 +165,19 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
     Evaluation ev(lines, context, pass, mode, range);
     if (pass == EvaluationPass::Normal)
         ev.entries.reserve(likelyEntryCount(lines.size(), range));
-    if (std::optional<std::size_t> holidays = lastSchoolHolidayHeader(lines)) {
+    const std::optional<std::size_t> holidays = lastSchoolHolidayHeader(lines);
+    if (holidays) {
         ev.currentLine = *holidays;
         evaluateSchoolHolidays(ev);
     }
     const std::size_t holidayEntries = ev.entries.size();
     const std::size_t insertedBeforeWalk = ev.insertedLines.size();
     walkFile(ev);
-    shiftSourceLines(
-        ev.entries, holidayEntries,
-        std::vector<std::size_t>(ev.insertedLines.begin() + static_cast<std::ptrdiff_t>(insertedBeforeWalk),
-                                 ev.insertedLines.end()));
+    if (holidays)
+        shiftSourceLines(ev.entries, holidayEntries, *holidays,
+                         std::vector<std::size_t>(ev.insertedLines.begin() +
+                                                      static_cast<std::ptrdiff_t>(insertedBeforeWalk),
+                                                  ev.insertedLines.end()));
     if (pass == EvaluationPass::Normal)
         evaluateInternalBlocks(ev);
 

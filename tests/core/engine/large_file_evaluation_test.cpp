@@ -84,6 +84,24 @@ TEST(LargeFileEvaluation, FiftyThousandBlocksWithoutEndLines)
     EXPECT_EQ(run.messages.back(), endLineAdded("Geburtstage", static_cast<int>(11 + 2 * kBlocks)));
 }
 
+// The holiday block is evaluated first; its entries move down by the end lines inserted above it.
+TEST(LargeFileEvaluation, HolidayEntriesBelowManyRepairedBlocksPointToTheirLines)
+{
+    constexpr std::size_t kBlocks = 20'000;
+    constexpr std::size_t kHolidays = 2'000;
+    Lines lines = standardInfoArea();
+    lines.insert(lines.end(), kBlocks, "GEB");
+    lines.push_back("FER");
+    for (std::size_t i = 0; i < kHolidays; ++i)
+        lines.push_back("07.12.2026-08.12.2026 Ferien " + std::to_string(i));
+    lines.push_back("@ E N D E");
+    test::EngineHarness h = test::EngineHarness::userBlocksOnly();
+    const auto run = h.runLines(lines, date("07.12.2026"), 0);
+    ASSERT_THAT(run.result.entries, SizeIs(2 * kHolidays)); // first and last day of each
+    for (const ViewEntry& entry : run.result.entries)
+        ASSERT_THAT(run.lines[static_cast<std::size_t>(entry.sourceLine)], HasSubstr("Ferien"));
+}
+
 // Line indices 99998 and 99999 are ordinary lines of a large file, not the marks of computed entries
 // and separator lines.
 TEST(LargeFileEvaluation, AppointmentsFarDownTheFileKeepTheirLine)
