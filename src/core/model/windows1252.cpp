@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace notavi {
 namespace {
@@ -29,6 +30,13 @@ void appendUtf8(std::string& out, char32_t cp)
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+bool hasHighByte(const char* eightBytes)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, eightBytes, sizeof word);
+    return (word & 0x8080808080808080u) != 0;
 }
 
 int byteOf(char32_t cp)
@@ -73,19 +81,26 @@ char32_t decodeOne(std::string_view s, std::size_t& i)
 
 std::string toUtf8(std::string_view windows1252)
 {
+    // Runs of ASCII, most of every German text, are copied as they are, found eight bytes at a time:
+    // the front ends convert every line of the view on its way out.
     std::string out;
     out.reserve(windows1252.size() + windows1252.size() / 8);
+    std::size_t runStart = 0;
     std::size_t i = 0;
     while (i < windows1252.size()) {
-        // Runs of ASCII, most of every German text, are copied as they are.
-        std::size_t run = i;
-        while (run < windows1252.size() && static_cast<unsigned char>(windows1252[run]) < 0x80)
-            ++run;
-        out.append(windows1252.substr(i, run - i));
-        if (run < windows1252.size())
-            appendUtf8(out, codePointOf(static_cast<unsigned char>(windows1252[run++])));
-        i = run;
+        if (i + 8 <= windows1252.size() && !hasHighByte(windows1252.data() + i)) {
+            i += 8;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(windows1252[i]);
+        if (byte >= 0x80) {
+            out.append(windows1252.substr(runStart, i - runStart));
+            appendUtf8(out, codePointOf(byte));
+            runStart = i + 1;
+        }
+        ++i;
     }
+    out.append(windows1252.substr(runStart));
     return out;
 }
 

@@ -23,7 +23,7 @@ TEST(Windows1252, KnownCharacters)
     EXPECT_EQ(fromUtf8("\xFF"), "?"); // broken UTF-8
 }
 
-// ASCII runs are copied whole: an umlaut at any place before, in or after such a run.
+// ASCII is copied eight bytes at a time: an umlaut at any place before, in or after such a run.
 TEST(Windows1252, UmlautAtEveryPlaceOfALine)
 {
     const std::string ascii = "Am Montag, dem 06.01.2025 Kegeln";
