@@ -36,7 +36,8 @@ std::string withNul(std::string text)
 TEST(EntrySort, MatchesTheDefinedOrderAtTheEdgesOfWhatItCompares)
 {
     const std::string day = "Am Montag, dem 06.01.2025 ";
-    const std::string long24 = day + "Gemeinsames Fr\xFChst\xFC" "ck im Verein "; // more than 24 bytes after the day
+    const std::string long24 = day + "Gemeinsames Fr\xFChst\xFC"
+                                     "ck im Verein "; // more than 24 bytes after the day
     const ViewEntries cases = {
         entry("20250106 ", long24 + "B", 1),
         entry("20250106 ", long24 + "A", 2),

@@ -261,20 +261,21 @@ TEST_P(SaveWithBackupFault, EveryFileStaysWhole)
     EXPECT_EQ(saveMessages(result), messages);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, SaveWithBackupFault,
-    ::testing::Values(
-        // The backup fails: reported, the save goes on, the older backup stays.
-        SaveFault{"OldFileUnreadableForBackup", test::failing(FsOp::ReadAll, "notavi.dat"), true, true,
-                  "new\r\n", "previous\r\n"},
-        SaveFault{"BackupFailsAtStart", test::failing(FsOp::WriteNewFile, "notavi.bak"), true, true,
-                  "new\r\n", "previous\r\n"},
-        SaveFault{"BackupPartlyWritten", test::partialWrite("notavi.bak"), true, true, "new\r\n",
-                  "previous\r\n"},
-        SaveFault{"BackupRenameFails", test::failing(FsOp::ReplaceFile, "notavi.bak"), true, true, "new\r\n",
-                  "previous\r\n"},
-        SaveFault{"BackupTimeNotSet", test::failing(FsOp::SetModifiedNow), true, false, "new\r\n", "old\r\n"}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, SaveWithBackupFault,
+                         ::testing::Values(
+                             // The backup fails: reported, the save goes on, the older backup stays.
+                             SaveFault{"OldFileUnreadableForBackup",
+                                       test::failing(FsOp::ReadAll, "notavi.dat"), true, true, "new\r\n",
+                                       "previous\r\n"},
+                             SaveFault{"BackupFailsAtStart", test::failing(FsOp::WriteNewFile, "notavi.bak"),
+                                       true, true, "new\r\n", "previous\r\n"},
+                             SaveFault{"BackupPartlyWritten", test::partialWrite("notavi.bak"), true, true,
+                                       "new\r\n", "previous\r\n"},
+                             SaveFault{"BackupRenameFails", test::failing(FsOp::ReplaceFile, "notavi.bak"),
+                                       true, true, "new\r\n", "previous\r\n"},
+                             SaveFault{"BackupTimeNotSet", test::failing(FsOp::SetModifiedNow), true, false,
+                                       "new\r\n", "old\r\n"}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(StorageTest, SaveRefusesAFolderNamedLikeTheFile)
 {
