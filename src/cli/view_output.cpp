@@ -64,17 +64,24 @@ std::string jsonString(const std::string& utf8)
 
 void writeText(std::ostream& out, const ViewOutput& view)
 {
-    // One buffer and one write: a year view has a hundred thousand lines.
+    // Written in slices of a fixed size: a year view has a hundred thousand lines, and a buffer
+    // for all of them would only cost fresh memory.
+    constexpr std::size_t kSlice = 64 * 1024;
     std::string text = toUtf8(plainCaption(view.caption)) + "\n\n";
+    text.reserve(kSlice + 4096);
     for (const ViewEntry& entry : *view.entries) {
         int colour = effectiveColour(entry, view);
         const bool coloured = view.colour && colour != 0 && !entry.isSeparator();
         if (coloured)
             text += ansiForeground(colour);
-        text += toUtf8(entry.text);
+        appendAsUtf8(text, entry.text);
         text += coloured ? "\x1b[0m\n" : "\n";
+        if (text.size() >= kSlice) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
     }
-    out << text;
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 void writeJson(std::ostream& out, const ViewOutput& view)

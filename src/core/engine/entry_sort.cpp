@@ -210,14 +210,6 @@ void sortByKeyAndText(const ViewEntries& entries, Record* first, Record* last)
     });
 }
 
-// A hint to the processor to fetch memory that is needed soon.
-void prefetch([[maybe_unused]] const void* address)
-{
-#if defined(__GNUC__)
-    __builtin_prefetch(address);
-#endif
-}
-
 } // namespace
 
 void sortEntries(ViewEntries& entries)
@@ -235,15 +227,25 @@ void sortEntries(ViewEntries& entries)
             sortByKeyAndText(entries, first, last);
     }
 
-    constexpr std::size_t kAhead = 16;
-    ViewEntries sorted;
-    sorted.reserve(entries.size());
-    for (std::size_t k = 0; k < records.size(); ++k) {
-        if (k + kAhead < records.size())
-            prefetch(&entries[records[k + kAhead].index]);
-        sorted.push_back(std::move(entries[records[k].index]));
+    // The entries move into their places along the cycles of the order, in place: a second list
+    // of them would only cost fresh memory.
+    std::vector<bool> placed(records.size(), false);
+    for (std::size_t start = 0; start < records.size(); ++start) {
+        if (placed[start] || records[start].index == start)
+            continue;
+        ViewEntry carried = std::move(entries[start]);
+        std::size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            const std::size_t from = records[at].index;
+            if (from == start) {
+                entries[at] = std::move(carried);
+                break;
+            }
+            entries[at] = std::move(entries[from]);
+            at = from;
+        }
     }
-    entries = std::move(sorted);
 }
 
 } // namespace notavi

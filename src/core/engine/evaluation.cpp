@@ -72,6 +72,7 @@ Evaluation::Evaluation(Lines& fileLines, const EvaluationContext& ctx, Evaluatio
       rangeLength(range.length), rangeDate(toCivil(range.start)), rangeWeekday(isoWeekday(range.start)),
       schoolHolidayDays(static_cast<std::size_t>(range.length + 1), false),
       daysWithEntries(static_cast<std::size_t>(range.length + 1), false),
+      dayEntries(static_cast<std::size_t>(range.length + 1)),
       m_dayPhrases(static_cast<std::size_t>(range.length + 1)),
       m_dayKeys(static_cast<std::size_t>(range.length + 1))
 {
@@ -223,6 +224,14 @@ void Evaluation::compose(std::string_view verb, bool shown, BlockKind block)
     addEntry(verb, entryText, colour.code, block);
 }
 
+std::size_t Evaluation::entryCount() const
+{
+    std::size_t count = entries.size();
+    for (const ViewEntries& day : dayEntries)
+        count += day.size();
+    return count;
+}
+
 void Evaluation::internalEntry(std::string text, BlockKind block)
 {
     entryText = std::move(text);
@@ -245,6 +254,8 @@ void Evaluation::addEntry(std::string_view verb, const std::string& text, int co
         const std::string& phrase = dayPhrase(dayOffset);
         entry.text.reserve(phrase.size() + verb.size() + text.size());
         entry.text.append(phrase).append(verb).append(text);
+        dayEntries[static_cast<std::size_t>(dayOffset)].push_back(std::move(entry));
+        return;
     } else {
         // Never produced by the evaluators; kept visible so that such a fault shows in the view.
         entry.text =

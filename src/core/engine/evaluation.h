@@ -60,7 +60,18 @@ class Evaluation
     bool corrected = false;
     std::vector<bool> schoolHolidayDays;
     std::vector<bool> daysWithEntries;
+    // The entries of each day of the range, in the order they were made, and the rare ones
+    // outside the range: kept apart so that the view is put together day by day.
+    std::vector<ViewEntries> dayEntries;
     ViewEntries entries;
+    std::size_t entryCount() const;
+
+    // Length of the day word or date phrase that begins every entry text of that day.
+    std::size_t dayPhraseLength(int offset) const
+    {
+        return m_dayPhrases[static_cast<std::size_t>(offset)].size();
+    }
+
     std::vector<std::size_t> insertedLines; // indices of the lines the repairs inserted, in order
     int utcBiasMinutes = 0; // of the moment of evaluation, for the local time of computed events
 

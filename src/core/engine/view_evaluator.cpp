@@ -5,6 +5,9 @@
 #include "core/engine/evaluators.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <unordered_map>
 
 namespace notavi {
 namespace {
@@ -92,15 +95,27 @@ void walkFile(Evaluation& ev)
 // The school-holiday entries are made before the walk; end lines the walk inserted above their
 // block move their lines down, and the commands on the view must find the right line. The walk
 // inserts no line inside that block, so all of them move by the number inserted above its header.
-void shiftSourceLines(ViewEntries& entries, std::size_t count, std::size_t header,
+// madeBefore[d] is how many entries day d had when the walk began (they come first in its list).
+void shiftSourceLines(Evaluation& ev, const std::vector<std::size_t>& madeBefore, std::size_t header,
                       const std::vector<std::size_t>& inserted)
 {
     std::size_t shift = 0;
     for (std::size_t at : inserted)
         if (at <= header + shift)
             ++shift;
-    for (std::size_t i = 0; i < count; ++i)
-        entries[i].sourceLine += static_cast<int>(shift);
+    if (shift == 0)
+        return;
+    for (std::size_t d = 0; d < ev.dayEntries.size(); ++d)
+        for (std::size_t i = 0; i < madeBefore[d]; ++i)
+            ev.dayEntries[d][i].sourceLine += static_cast<int>(shift);
+}
+
+std::vector<std::size_t> entriesPerDay(const Evaluation& ev)
+{
+    std::vector<std::size_t> counts(ev.dayEntries.size());
+    for (std::size_t d = 0; d < counts.size(); ++d)
+        counts[d] = ev.dayEntries[d].size();
+    return counts;
 }
 
 void evaluateInternalBlocks(Evaluation& ev)
@@ -121,25 +136,89 @@ void evaluateInternalBlocks(Evaluation& ev)
             evaluateMoonPhase(ev, phase);
 }
 
-void addSeparatorLines(Evaluation& ev)
+ViewEntry separatorLine(const Evaluation& ev, int dayOffset)
 {
-    for (int d = 0; d <= ev.rangeLength; ++d) {
-        if (!ev.daysWithEntries[static_cast<std::size_t>(d)])
-            continue;
-        ViewEntry separator;
-        separator.sortKey = dateKey(ev.rangeStart + d) + "9";
-        separator.sourceLine = kSeparatorSourceLine;
-        ev.entries.push_back(std::move(separator));
-    }
+    ViewEntry separator;
+    separator.sortKey = dateKey(ev.rangeStart + dayOffset) + "9";
+    separator.sourceLine = kSeparatorSourceLine;
+    return separator;
 }
 
-// Room for one entry a week from every line, up to two million: a year view of a large file makes
-// hundreds of thousands, and each time the list outgrew its room it was copied into new memory.
-// Room never filled costs no memory, only address space.
-std::size_t likelyEntryCount(std::size_t lineCount, const ViewRange& range)
+// Every entry text of a day is the day's phrase and then the rest; a recurring line gives the same
+// rest on every day it occurs. Each distinct rest is ranked once by its bytes (std::string_view
+// compares them as unsigned char: the Windows-1252 code order), so the days sort by numbers.
+struct RestRanks
 {
-    const std::size_t weeks = static_cast<std::size_t>(range.length) / 7 + 1;
-    return std::min<std::size_t>(lineCount * weeks, std::size_t{1} << 21);
+    std::vector<std::vector<std::uint32_t>> rankOfEntry; // per day, per entry
+};
+
+RestRanks rankRests(const Evaluation& ev)
+{
+    std::unordered_map<std::string_view, std::uint32_t> idOfRest;
+    std::vector<std::string_view> rests;
+    RestRanks ranks;
+    ranks.rankOfEntry.resize(ev.dayEntries.size());
+    for (std::size_t d = 0; d < ev.dayEntries.size(); ++d) {
+        const std::size_t phrase = ev.dayPhraseLength(static_cast<int>(d));
+        std::vector<std::uint32_t>& ids = ranks.rankOfEntry[d];
+        ids.reserve(ev.dayEntries[d].size());
+        for (const ViewEntry& entry : ev.dayEntries[d]) {
+            const std::string_view rest = std::string_view(entry.text).substr(phrase);
+            auto [it, added] = idOfRest.try_emplace(rest, static_cast<std::uint32_t>(rests.size()));
+            if (added)
+                rests.push_back(rest);
+            ids.push_back(it->second);
+        }
+    }
+    std::vector<std::uint32_t> byText(rests.size());
+    for (std::size_t i = 0; i < byText.size(); ++i)
+        byText[i] = static_cast<std::uint32_t>(i);
+    std::sort(byText.begin(), byText.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return rests[a] < rests[b]; });
+    std::vector<std::uint32_t> rank(rests.size());
+    for (std::size_t r = 0; r < byText.size(); ++r)
+        rank[byText[r]] = static_cast<std::uint32_t>(r);
+    for (std::vector<std::uint32_t>& ids : ranks.rankOfEntry)
+        for (std::uint32_t& id : ids)
+            id = rank[id];
+    return ranks;
+}
+
+// The view in its order: day by day, each day's entries by their texts (equal texts in the order
+// they were made), then the day's separator line. The days were kept apart while the entries
+// were made, so each is ordered on its own, in memory that is close together, and every entry
+// moves once.
+ViewEntries assembleView(Evaluation& ev, bool separators)
+{
+    const RestRanks ranks = rankRests(ev);
+    ViewEntries view;
+    view.reserve(ev.entryCount() + (separators ? ev.dayEntries.size() : 0));
+    std::vector<std::uint32_t> order;
+    for (std::size_t d = 0; d < ev.dayEntries.size(); ++d) {
+        ViewEntries& day = ev.dayEntries[d];
+        if (day.empty())
+            continue;
+        const std::vector<std::uint32_t>& rank = ranks.rankOfEntry[d];
+        order.resize(day.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = static_cast<std::uint32_t>(i);
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return rank[a] != rank[b] ? rank[a] < rank[b] : a < b;
+        });
+        for (std::uint32_t i : order)
+            view.push_back(std::move(day[i]));
+        ViewEntries().swap(day);
+        if (separators)
+            view.push_back(separatorLine(ev, static_cast<int>(d)));
+    }
+    if (!ev.entries.empty()) {
+        // Entries outside the range (an evaluator's fault) take their place by their keys.
+        std::move(ev.entries.begin(), ev.entries.end(), std::back_inserter(view));
+        sortEntries(view);
+    }
+    if (!view.empty() && view.back().text.empty())
+        view.pop_back();
+    return view;
 }
 
 } // namespace
@@ -163,18 +242,16 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
         context.alarms.clear();
 
     Evaluation ev(lines, context, pass, mode, range);
-    if (pass == EvaluationPass::Normal)
-        ev.entries.reserve(likelyEntryCount(lines.size(), range));
     const std::optional<std::size_t> holidays = lastSchoolHolidayHeader(lines);
     if (holidays) {
         ev.currentLine = *holidays;
         evaluateSchoolHolidays(ev);
     }
-    const std::size_t holidayEntries = ev.entries.size();
+    const std::vector<std::size_t> holidayEntries = entriesPerDay(ev);
     const std::size_t insertedBeforeWalk = ev.insertedLines.size();
     walkFile(ev);
     if (holidays)
-        shiftSourceLines(ev.entries, holidayEntries, *holidays,
+        shiftSourceLines(ev, holidayEntries, *holidays,
                          std::vector<std::size_t>(ev.insertedLines.begin() +
                                                       static_cast<std::ptrdiff_t>(insertedBeforeWalk),
                                                   ev.insertedLines.end()));
@@ -183,12 +260,7 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
 
     result.corrected = ev.corrected;
     if (pass == EvaluationPass::Normal) {
-        if (context.options.separatorLines)
-            addSeparatorLines(ev);
-        sortEntries(ev.entries);
-        if (!ev.entries.empty() && ev.entries.back().text.empty())
-            ev.entries.pop_back();
-        result.entries = std::move(ev.entries);
+        result.entries = assembleView(ev, context.options.separatorLines);
     }
     return result;
 }

@@ -81,10 +81,16 @@ char32_t decodeOne(std::string_view s, std::size_t& i)
 
 std::string toUtf8(std::string_view windows1252)
 {
-    // Runs of ASCII, most of every German text, are copied as they are, found eight bytes at a time:
-    // the front ends convert every line of the view on its way out.
     std::string out;
     out.reserve(windows1252.size() + windows1252.size() / 8);
+    appendAsUtf8(out, windows1252);
+    return out;
+}
+
+void appendAsUtf8(std::string& out, std::string_view windows1252)
+{
+    // Runs of ASCII, most of every German text, are copied as they are, found eight bytes at a time:
+    // the front ends convert every line of the view on its way out.
     std::size_t runStart = 0;
     std::size_t i = 0;
     while (i < windows1252.size()) {
@@ -101,7 +107,6 @@ std::string toUtf8(std::string_view windows1252)
         ++i;
     }
     out.append(windows1252.substr(runStart));
-    return out;
 }
 
 std::string fromUtf8(std::string_view utf8)

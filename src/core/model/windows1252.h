@@ -11,6 +11,8 @@ namespace notavi {
 // Lossless: every byte maps to one code point (the five undefined bytes to the C1 code point of the
 // same value), so fromUtf8(toUtf8(s)) == s for every byte string s.
 std::string toUtf8(std::string_view windows1252);
+// The same, appended to out: no string of its own for every line of a long output.
+void appendAsUtf8(std::string& out, std::string_view windows1252);
 // Characters without a Windows-1252 byte become "?"; malformed UTF-8 bytes become "?".
 std::string fromUtf8(std::string_view utf8);
 

@@ -198,7 +198,7 @@ TEST_P(PeriodOfARecurringLine, HidesOutsideAndReportsFaults)
     ev.dayOffset = c.dayOffset;
     ev.entryText = lines[0].substr(3);
     ev.compose("", true, BlockKind::Weekly);
-    EXPECT_EQ(ev.entries.size(), c.shown ? 1u : 0u) << c.period;
+    EXPECT_EQ(ev.entryCount(), c.shown ? 1u : 0u) << c.period;
     if (c.message) {
         ASSERT_EQ(sink.errors.size(), 1u) << c.period;
         EXPECT_NE(toUtf8(sink.errors[0].message).find(c.message), std::string::npos)
