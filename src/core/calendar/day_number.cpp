@@ -44,8 +44,8 @@ bool isValidDate(int year, int month, int day)
 
 DayNumber toDayNumber(int year, int month, int day)
 {
-    return static_cast<DayNumber>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
-                                  kEpochOffset);
+    return static_cast<DayNumber>(
+        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) + kEpochOffset);
 }
 
 CivilDate toCivil(DayNumber dayNumber)

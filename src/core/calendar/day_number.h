@@ -27,7 +27,12 @@ int daysInYear(int year);
 bool isValidDate(int year, int month, int day);
 
 DayNumber toDayNumber(int year, int month, int day);
-inline DayNumber toDayNumber(const CivilDate& date) { return toDayNumber(date.year, date.month, date.day); }
+
+inline DayNumber toDayNumber(const CivilDate& date)
+{
+    return toDayNumber(date.year, date.month, date.day);
+}
+
 CivilDate toCivil(DayNumber day);
 
 // 1 = Monday ... 7 = Sunday.

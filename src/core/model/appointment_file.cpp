@@ -59,10 +59,14 @@ LineKind classifyLine(std::string_view line)
     if (trimBlanks(line).empty())
         return LineKind::Empty;
     switch (line[0]) {
-    case '*': return LineKind::Comment;
-    case '~': return LineKind::Deactivated;
-    case '@': return LineKind::End;
-    default: break;
+    case '*':
+        return LineKind::Comment;
+    case '~':
+        return LineKind::Deactivated;
+    case '@':
+        return LineKind::End;
+    default:
+        break;
     }
     return BlockCatalogue::isHeaderLine(line) ? LineKind::Header : LineKind::Other;
 }

@@ -18,19 +18,23 @@ const std::array<BlockInfo, kBlockCount>& table()
         block("GEB", "Geburtstage",
               "Geburtstage:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Name (unbekanntes "
               "Geburtsjahr = 9999)"),
-        block("NAM", "Namenstage", "Namenstage:  TT.MM [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Name"),
+        block("NAM", "Namenstage",
+              "Namenstage:  TT.MM [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Name"),
         block("WÖC", "Wöchentliche Termine",
               "Wöchentliche Termine:  Wo [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis;wobei "
               "Wo=Wochentag(z.B.:Fr=Freitag)"),
-        block("ZWE", "Zweiwöchentliche Termine",
-              "Zweiwöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
-              "(ab diesem Tag)"),
-        block("VIE", "Vierwöchentliche Termine",
-              "Vierwöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
-              "(ab diesem Tag)"),
-        block("_6_", "Sechswöchentliche Termine",
-              "_6_wöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
-              "(ab diesem Tag)"),
+        block(
+            "ZWE", "Zweiwöchentliche Termine",
+            "Zweiwöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+            "(ab diesem Tag)"),
+        block(
+            "VIE", "Vierwöchentliche Termine",
+            "Vierwöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+            "(ab diesem Tag)"),
+        block(
+            "_6_", "Sechswöchentliche Termine",
+            "_6_wöchentliche Termine:  TT.MM.JJJJ [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+            "(ab diesem Tag)"),
         block("MON", "Monatliche Termine",
               "Monatliche Termine:  +/-TT [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis(in JEDEM "
               "Monat)"),
@@ -41,9 +45,10 @@ const std::array<BlockInfo, kBlockCount>& table()
               "|2.Satzteil"),
         block("X-W", "X-wo-tag-auswerten",
               "X-wo-tag-auswerten:  x.wo MM [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis"),
-        block("+AL", "+Alle x Tage",
-              "+Alle x Tage/Wochen:  TT.MM.JJJJ xxx [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
-              "(ab diesem Tag)"),
+        block(
+            "+AL", "+Alle x Tage",
+            "+Alle x Tage/Wochen:  TT.MM.JJJJ xxx [~F~ ][~TT.MM.JJJJ-TT.MM.JJJJ~ ][~hh:mm~ ][~xx~ ]Ereignis "
+            "(ab diesem Tag)"),
         block("FER", "Ferien", "Ferien:  TT.MM.JJJJ-TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ferienname"),
         block("EIN", "Einmalige Termine", "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis"),
         block("", "Ostern", ""),

@@ -47,17 +47,22 @@ struct BlockInfo
 
 class BlockCatalogue
 {
-public:
+  public:
     // Block number 0..16; anything else is a programming error and yields block 0.
     static const BlockInfo& info(int blockNumber);
+
     static const std::string& code(int blockNumber) { return info(blockNumber).code; }
+
     static const std::string& displayName(int blockNumber) { return info(blockNumber).displayName; }
+
     static const std::string& headerText(int blockNumber) { return info(blockNumber).headerText; }
+
     // The user block whose code equals the text exactly (case-sensitive, e.g. "JÄH").
     static std::optional<int> blockOfCode(std::string_view code);
     // Block identification: the user block whose code equals the line's first three characters,
     // upper-cased in Windows-1252 ("geburtstage:" opens block 0).
     static std::optional<int> headerBlock(std::string_view line);
+
     static bool isHeaderLine(std::string_view line) { return headerBlock(line).has_value(); }
 };
 

@@ -16,15 +16,30 @@ constexpr std::array<std::uint32_t, kColourCount + 1> kRgb = {
 Rgb colourOfCode(int code)
 {
     const std::uint32_t v = code >= 1 && code <= kColourCount ? kRgb[static_cast<std::size_t>(code)] : 0;
-    return Rgb{static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+    return Rgb{static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+               static_cast<std::uint8_t>(v)};
 }
 
 const std::string& colourName(int code)
 {
-    static const std::array<std::string, kColourCount + 1> kNames = {
-        fromUtf8("Termin Standardfarbe"), "Schwarz", "Dunkelrot", fromUtf8("Grün"), fromUtf8("Olivgrün"),
-        "Marineblau", "Purpur", fromUtf8("Blaugrün"), "Grau", "Silber", "Rot", fromUtf8("Gelbgrün"), "Gelb",
-        "Blau", "Violett", "Aquamarin", fromUtf8("Weiß"), "Orange"};
+    static const std::array<std::string, kColourCount + 1> kNames = {fromUtf8("Termin Standardfarbe"),
+                                                                     "Schwarz",
+                                                                     "Dunkelrot",
+                                                                     fromUtf8("Grün"),
+                                                                     fromUtf8("Olivgrün"),
+                                                                     "Marineblau",
+                                                                     "Purpur",
+                                                                     fromUtf8("Blaugrün"),
+                                                                     "Grau",
+                                                                     "Silber",
+                                                                     "Rot",
+                                                                     fromUtf8("Gelbgrün"),
+                                                                     "Gelb",
+                                                                     "Blau",
+                                                                     "Violett",
+                                                                     "Aquamarin",
+                                                                     fromUtf8("Weiß"),
+                                                                     "Orange"};
     return kNames[static_cast<std::size_t>(code >= 0 && code <= kColourCount ? code : 0)];
 }
 

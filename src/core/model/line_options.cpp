@@ -44,7 +44,8 @@ bool takeAlarm(std::string& rest, AlarmField& alarm)
         return false;
     int hours = 0;
     int minutes = 0;
-    alarm.valid = twoDigitNumber(rest, 1, hours) && twoDigitNumber(rest, 4, minutes) && hours < 24 && minutes < 60;
+    alarm.valid =
+        twoDigitNumber(rest, 1, hours) && twoDigitNumber(rest, 4, minutes) && hours < 24 && minutes < 60;
     alarm.minuteOfDay = alarm.valid ? hours * 60 + minutes : 0;
     rest.erase(0, 8);
     return true;
