@@ -17,7 +17,7 @@
 namespace notavi::gui {
 namespace {
 
-struct ToolButtonSpec
+struct ToolBarEntry
 {
     const char* name;
     const char* command; // the menu or context item whose command the button runs
@@ -26,7 +26,7 @@ struct ToolButtonSpec
 };
 
 // In groups, separated by an empty entry.
-const ToolButtonSpec kToolButtons[] = {
+const ToolBarEntry kToolButtons[] = {
     {"C_TBu_neu", "C_KMItem_neuerTermin", ToolIcon::NewAppointment, "Neuen Termin eingeben"},
     {"C_TBu_aendern", "C_KMItem_TerminAendern", ToolIcon::ChangeAppointment, "Termin ändern"},
     {"C_TBu_loeschen", "C_KMitem_TerminLoeschen", ToolIcon::DeleteAppointment, "Termin löschen"},
@@ -132,16 +132,16 @@ void TC_FORM_Haupt::createToolBar()
     C_TBa_Notavi->setIconSize(QSize(24, 24));
     C_TBa_Notavi->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, C_TBa_Notavi);
-    for (const ToolButtonSpec& spec : kToolButtons) {
-        if (!spec.name) {
+    for (const ToolBarEntry& tool : kToolButtons) {
+        if (!tool.name) {
             C_TBa_Notavi->addSeparator();
             continue;
         }
-        QAction* command = action(spec.command);
+        QAction* command = action(tool.command);
         auto* button = new QToolButton(C_TBa_Notavi);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setIcon(toolIcon(spec.icon));
-        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setObjectName(QString::fromLatin1(tool.name));
+        button->setIcon(toolIcon(tool.icon));
+        button->setToolTip(QString::fromUtf8(tool.hint));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setEnabled(command->isEnabled());
@@ -150,9 +150,9 @@ void TC_FORM_Haupt::createToolBar()
         C_TBa_Notavi->addWidget(button);
     }
     // The menus show the same pictures as the tool bar.
-    for (const ToolButtonSpec& spec : kToolButtons)
-        if (spec.name)
-            action(spec.command)->setIcon(toolIcon(spec.icon));
+    for (const ToolBarEntry& tool : kToolButtons)
+        if (tool.name)
+            action(tool.command)->setIcon(toolIcon(tool.icon));
 }
 
 void TC_FORM_Haupt::showContextMenu(const QPoint& position)

@@ -24,19 +24,19 @@ QMessageBox::Icon iconOf(MessageKind kind)
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec
+struct BoxButton
 {
     MessageAnswer answer;
     QString caption;
     QMessageBox::ButtonRole role;
 };
 
-std::vector<ButtonSpec> buttonsOf(MessageButtons buttons)
+std::vector<BoxButton> buttonsOf(MessageButtons buttons)
 {
-    const ButtonSpec ok{MessageAnswer::Ok, QStringLiteral("OK"), QMessageBox::AcceptRole};
-    const ButtonSpec cancel{MessageAnswer::Cancel, QStringLiteral("Abbrechen"), QMessageBox::RejectRole};
-    const ButtonSpec yes{MessageAnswer::Yes, QStringLiteral("Ja"), QMessageBox::YesRole};
-    const ButtonSpec no{MessageAnswer::No, QStringLiteral("Nein"), QMessageBox::NoRole};
+    const BoxButton ok{MessageAnswer::Ok, QStringLiteral("OK"), QMessageBox::AcceptRole};
+    const BoxButton cancel{MessageAnswer::Cancel, QStringLiteral("Abbrechen"), QMessageBox::RejectRole};
+    const BoxButton yes{MessageAnswer::Yes, QStringLiteral("Ja"), QMessageBox::YesRole};
+    const BoxButton no{MessageAnswer::No, QStringLiteral("Nein"), QMessageBox::NoRole};
     switch (buttons) {
     case MessageButtons::Ok:
         return {ok};
@@ -80,10 +80,10 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, MessageKind kind, const QStr
     QMessageBox box(iconOf(kind), messageTitle(kind), text, QMessageBox::NoButton, parent);
     std::vector<std::pair<QAbstractButton*, MessageAnswer>> added;
     const MessageAnswer onEscape = escapeAnswer(buttons);
-    for (const ButtonSpec& spec : buttonsOf(buttons)) {
-        QPushButton* button = box.addButton(spec.caption, spec.role);
-        added.emplace_back(button, spec.answer);
-        if (spec.answer == onEscape)
+    for (const BoxButton& choice : buttonsOf(buttons)) {
+        QPushButton* button = box.addButton(choice.caption, choice.role);
+        added.emplace_back(button, choice.answer);
+        if (choice.answer == onEscape)
             box.setEscapeButton(button);
     }
     box.setDefaultButton(static_cast<QPushButton*>(added.front().first));
