@@ -1,6 +1,5 @@
 // notavi: the desktop program.
 
-#include "core/app/ini_storage.h"
 #include "core/engine/clock.h"
 #include "core/model/base_folder.h"
 #include "core/model/file_system.h"
@@ -32,8 +31,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     RealFileSystem files;
     const Desktop desktop{boxes, shell, beeper, clock};
-    const StartupEnvironment environment{programFolderOfProcess(), userFolderEnvironmentOfProcess(), files,
-                                         diskIniStorage()};
+    const StartupEnvironment environment{programFolderOfProcess(), userFolderEnvironmentOfProcess(), files};
 
     TC_FORM_Haupt window(desktop, environment);
     StartupProbe::installIfRequested(

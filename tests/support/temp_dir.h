@@ -36,4 +36,8 @@ class TempDir
 // Whether the tests run with root's rights, which ignore file permissions.
 bool runningAsRoot();
 
+// Whole-file helpers for test data (bytes exactly as given, no line-end translation).
+void writeBytes(const std::filesystem::path& file, std::string_view bytes);
+std::string readBytes(const std::filesystem::path& file);
+
 } // namespace notavi::test

@@ -1,5 +1,6 @@
 #include "core/app/ini_file.h"
 
+#include "core/model/atomic_write.h"
 #include "core/model/windows1252.h"
 
 namespace notavi {
@@ -199,17 +200,23 @@ void IniFile::appendSection(std::string_view section, std::string keyLine)
     insertLine(lines_.size(), std::move(keyLine));
 }
 
-IniFileLoad loadIniFile(IniStorage& storage, const std::filesystem::path& path)
+IniFileLoad loadIniFile(const FileSystem& files, const Path& path)
 {
-    auto read = storage.readFile(path);
-    if (read.status != IniFileRead::Status::Ok)
-        return {read.status, {}};
-    return {read.status, IniFile::parse(read.bytes)};
+    const std::int64_t size = files.size(path);
+    if (size == -1)
+        return {IniFileStatus::NotFound, {}};
+    // A folder, a file that cannot be examined, or one far too large for settings is no settings file.
+    if (size < 0 || size > kIniFileSizeLimit)
+        return {IniFileStatus::Failed, {}};
+    std::optional<std::string> bytes = files.readAll(path);
+    if (!bytes)
+        return {IniFileStatus::Failed, {}};
+    return {IniFileStatus::Ok, IniFile::parse(*bytes)};
 }
 
-bool saveIniFile(IniStorage& storage, const std::filesystem::path& path, const IniFile& file)
+bool saveIniFile(FileSystem& files, const Path& path, const IniFile& file)
 {
-    return writeFileAtomically(storage, path, file.bytes());
+    return atomicWrite(files, path, file.bytes());
 }
 
 } // namespace notavi

@@ -14,8 +14,9 @@
 // value is left alone); a new key goes after the last non-blank
 // line of its section, a new section to the end of the file. New lines end with CR LF.
 
-#include "core/app/ini_storage.h"
+#include "core/model/file_system.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -62,14 +63,25 @@ class IniFile
 
 // Reading and writing the whole file. A missing file reads as an empty one (status NotFound); a file
 // that exists but cannot be read gives status Failed and an empty IniFile.
+enum class IniFileStatus
+{
+    Ok,
+    NotFound, // nothing at the path: a first start
+    Failed,   // something is there but cannot be read (a folder, no permission, too large)
+};
+
+// A settings file is a few kilobytes; anything this large is not one and is refused as unreadable.
+constexpr std::int64_t kIniFileSizeLimit = 4 * 1024 * 1024;
+
 struct IniFileLoad
 {
-    IniFileRead::Status status = IniFileRead::Status::NotFound;
+    IniFileStatus status = IniFileStatus::NotFound;
     IniFile file;
 };
 
-IniFileLoad loadIniFile(IniStorage& storage, const std::filesystem::path& path);
-// Atomic (see writeFileAtomically); false when the file could not be written, the old one then stays.
-bool saveIniFile(IniStorage& storage, const std::filesystem::path& path, const IniFile& file);
+IniFileLoad loadIniFile(const FileSystem& files, const Path& path);
+// Atomic (temporary file beside it, then renamed over it); false when the file could not be
+// written, the old one then stays.
+bool saveIniFile(FileSystem& files, const Path& path, const IniFile& file);
 
 } // namespace notavi

@@ -5,19 +5,19 @@
 
 namespace notavi {
 
-SettingsFile::SettingsFile(std::filesystem::path path, IniStorage& storage)
-    : path_(std::move(path)), storage_(&storage)
+SettingsFile::SettingsFile(std::filesystem::path path, FileSystem& files)
+    : path_(std::move(path)), files_(&files)
 {
 }
 
-SettingsFile SettingsFile::inFolder(const std::filesystem::path& folder, IniStorage& storage)
+SettingsFile SettingsFile::inFolder(const std::filesystem::path& folder, FileSystem& files)
 {
-    return SettingsFile(folder / kSettingsFileName, storage);
+    return SettingsFile(folder / kSettingsFileName, files);
 }
 
 void SettingsFile::load(SettingsSection section, Settings& settings) const
 {
-    readSection(loadIniFile(*storage_, path_).file, section, settings);
+    readSection(loadIniFile(*files_, path_).file, section, settings);
 }
 
 bool SettingsFile::load(std::string_view sectionName, Settings& settings) const
@@ -30,7 +30,7 @@ bool SettingsFile::load(std::string_view sectionName, Settings& settings) const
 
 Settings SettingsFile::loadAll() const
 {
-    const IniFile file = loadIniFile(*storage_, path_).file;
+    const IniFile file = loadIniFile(*files_, path_).file;
     Settings settings;
     for (const auto section : allSettingsSections())
         readSection(file, section, settings);
@@ -39,14 +39,14 @@ Settings SettingsFile::loadAll() const
 
 bool SettingsFile::save(SettingsSection section, const Settings& settings) const
 {
-    auto loaded = loadIniFile(*storage_, path_);
-    if (loaded.status == IniFileRead::Status::Failed)
+    auto loaded = loadIniFile(*files_, path_);
+    if (loaded.status == IniFileStatus::Failed)
         return false;
     const std::string before = loaded.file.bytes();
     writeSection(loaded.file, section, settings);
-    if (loaded.status == IniFileRead::Status::Ok && loaded.file.bytes() == before)
+    if (loaded.status == IniFileStatus::Ok && loaded.file.bytes() == before)
         return true; // nothing changed: spare the disk
-    return saveIniFile(*storage_, path_, loaded.file);
+    return saveIniFile(*files_, path_, loaded.file);
 }
 
 bool SettingsFile::save(std::string_view sectionName, const Settings& settings) const

@@ -3,7 +3,7 @@
 // notavi.ini on the disk: one section loaded or saved at a time, as every setting is saved the moment
 // it changes. Each call reads the file anew, so a save keeps whatever else the file holds by then.
 
-#include "core/app/ini_storage.h"
+#include "core/app/ini_file.h"
 #include "core/app/settings.h"
 #include "core/app/settings_sections.h"
 #include "core/model/data_files.h"
@@ -16,10 +16,10 @@ namespace notavi {
 class SettingsFile
 {
   public:
-    // The storage must outlive this object.
-    explicit SettingsFile(std::filesystem::path path, IniStorage& storage = diskIniStorage());
+    // The file system must outlive this object.
+    explicit SettingsFile(std::filesystem::path path, FileSystem& files = diskFileSystem());
     // notavi.ini in the folder of the appointment file.
-    static SettingsFile inFolder(const std::filesystem::path& folder, IniStorage& storage = diskIniStorage());
+    static SettingsFile inFolder(const std::filesystem::path& folder, FileSystem& files = diskFileSystem());
 
     const std::filesystem::path& path() const { return path_; }
 
@@ -39,7 +39,7 @@ class SettingsFile
 
   private:
     std::filesystem::path path_;
-    IniStorage* storage_;
+    FileSystem* files_;
 };
 
 } // namespace notavi

@@ -165,4 +165,10 @@ bool RealFileSystem::createDirectories(const Path& path)
     return isDirectory(path);
 }
 
+FileSystem& diskFileSystem()
+{
+    static RealFileSystem files;
+    return files;
+}
+
 } // namespace notavi

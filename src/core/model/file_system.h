@@ -58,4 +58,7 @@ class RealFileSystem final : public FileSystem
     bool createDirectories(const Path& path) override;
 };
 
+// The one real file system of the process, for callers that take a FileSystem& by default.
+FileSystem& diskFileSystem();
+
 } // namespace notavi

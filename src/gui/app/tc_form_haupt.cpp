@@ -70,7 +70,7 @@ void TC_FORM_Haupt::FormCreate(const StartupEnvironment& environment)
     m_helpFile = pathText(m_programFolder / kHelpFileName.toStdString());
     m_baseFolder = determineBaseFolder(m_files, m_programFolder, environment.userFolders);
     m_settingsFile =
-        std::make_unique<SettingsFile>(SettingsFile::inFolder(m_baseFolder.path, environment.iniStorage));
+        std::make_unique<SettingsFile>(SettingsFile::inFolder(m_baseFolder.path, environment.files));
     loadStartSettings();
     if (m_settings.extras.startMinimised)
         stopCountdown();

@@ -3,7 +3,6 @@
 // The main window: the five view tabs over the evaluated view, the tool bar, the button group and
 // the menus; start-up, the commands that move through time, reload, help, about and exit.
 
-#include "core/app/ini_storage.h"
 #include "core/app/settings.h"
 #include "core/app/settings_file.h"
 #include "core/engine/view_evaluator.h"
@@ -42,7 +41,6 @@ struct StartupEnvironment
     Path programFolder;
     UserFolderEnvironment userFolders;
     FileSystem& files;
-    IniStorage& iniStorage;
 };
 
 class TC_FORM_Haupt final : public QMainWindow

@@ -7,7 +7,6 @@
 #include "core/model/storage.h"
 #include "core/model/storage_messages.h"
 #include "support/faulty_file_system.h"
-#include "support/settings_failing_storage.h"
 #include "support/temp_dir.h"
 
 #include <tuple>
@@ -59,19 +58,14 @@ class FileWriteFault : public ::testing::TestWithParam<std::tuple<Writer, FaultP
 
     void inject()
     {
-        if (writer() == Writer::SettingsSave) {
-            settingsStorage.failOpen = point() == FaultPoint::Start;
-            settingsStorage.failWrite = point() == FaultPoint::Middle;
-            settingsStorage.failRename = point() == FaultPoint::Rename;
-            return;
-        }
+        const std::string file = writer() == Writer::SettingsSave ? "notavi.ini" : "notavi.dat";
         switch (point()) {
         case FaultPoint::Start:
-            return fs.inject(test::failing(FsOp::WriteNewFile, "notavi.dat"));
+            return fs.inject(test::failing(FsOp::WriteNewFile, file));
         case FaultPoint::Middle:
-            return fs.inject(test::partialWrite("notavi.dat"));
+            return fs.inject(test::partialWrite(file));
         case FaultPoint::Rename:
-            return fs.inject(test::failing(FsOp::ReplaceFile, "notavi.dat"));
+            return fs.inject(test::failing(FsOp::ReplaceFile, file));
         }
     }
 
@@ -89,8 +83,7 @@ class FileWriteFault : public ::testing::TestWithParam<std::tuple<Writer, FaultP
         case Writer::SettingsSave: {
             Settings settings;
             settings.main.geometry.top = 2;
-            return {SettingsFile(dir / "notavi.ini", settingsStorage).save(SettingsSection::Main, settings),
-                    {}};
+            return {SettingsFile(dir / "notavi.ini", fs).save(SettingsSection::Main, settings), {}};
         }
         }
         return {};
@@ -98,7 +91,6 @@ class FileWriteFault : public ::testing::TestWithParam<std::tuple<Writer, FaultP
 
     test::TempDir dir;
     test::FaultyFileSystem fs;
-    test::FailingIniStorage settingsStorage;
 };
 
 TEST_P(FileWriteFault, LeavesEveryFileWholeAndTheNextSaveWorks)
@@ -119,7 +111,6 @@ TEST_P(FileWriteFault, LeavesEveryFileWholeAndTheNextSaveWorks)
     EXPECT_THAT(dir.entries(), ElementsAre("notavi.bak", "notavi.dat", "notavi.ini"));
 
     fs.clearFaults();
-    settingsStorage.failOpen = settingsStorage.failWrite = settingsStorage.failRename = false;
     EXPECT_TRUE(write().written);
     if (writer() == Writer::SettingsSave) {
         EXPECT_EQ(SettingsFile(dir / "notavi.ini").loadAll().main.geometry.top, 2);

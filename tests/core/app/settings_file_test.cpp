@@ -1,7 +1,7 @@
 #include "core/app/settings_file.h"
-#include "support/settings_failing_storage.h"
+#include "support/faulty_file_system.h"
 #include "support/settings_printing.h"
-#include "support/settings_temp_dir.h"
+#include "support/temp_dir.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,9 +14,8 @@ namespace notavi {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FailingIniStorage;
 using test::readBytes;
-using test::SettingsTempDir;
+using test::TempDir;
 using test::writeBytes;
 
 // A file edited by hand and by other programs: comments, foreign sections with umlaut names
@@ -55,7 +54,7 @@ Settings defaultSettings()
 class SettingsFileTest : public testing::Test
 {
   protected:
-    SettingsTempDir dir;
+    TempDir dir;
     fs::path path = dir / "notavi.ini";
 };
 
@@ -112,13 +111,14 @@ TEST_F(SettingsFileTest, SavingOneSectionChangesOnlyItsKeys)
 TEST_F(SettingsFileTest, UnchangedSettingsLeaveTheFileAlone)
 {
     writeBytes(path, kHandEdited);
-    FailingIniStorage storage;
+    test::FaultyFileSystem storage;
     const SettingsFile file(path, storage);
     Settings settings = file.loadAll();
     settings.main.geometry = {10, 20, 700, 500, false}; // as in the file, in other spacing
     ASSERT_TRUE(file.save(SettingsSection::Main, settings));
     ASSERT_TRUE(file.save(SettingsSection::Main, settings));
-    EXPECT_EQ(storage.writes, 1); // the first save adds the missing keys, the second has nothing to do
+    EXPECT_EQ(storage.calls(test::FsOp::WriteNewFile),
+              1); // the first save adds the missing keys, the second has nothing to do
     const std::string bytes = readBytes(path);
     EXPECT_NE(bytes.find("  Left = 20   \r\n"), std::string::npos);
 }
@@ -135,14 +135,14 @@ TEST_F(SettingsFileTest, ANewSectionGoesToTheEnd)
 TEST_F(SettingsFileTest, UnknownSectionNamesDoNothing)
 {
     writeBytes(path, kHandEdited);
-    FailingIniStorage storage;
+    test::FaultyFileSystem storage;
     const SettingsFile file(path, storage);
     Settings settings = defaultSettings();
     settings.startView.tab = 2;
     EXPECT_FALSE(file.load("Fremd", settings));
     EXPECT_EQ(settings.startView.tab, 2);
     EXPECT_FALSE(file.save("Fremd", settings));
-    EXPECT_EQ(storage.writes, 0);
+    EXPECT_EQ(storage.calls(test::FsOp::WriteNewFile), 0);
 }
 
 std::string binaryGarbage()
@@ -170,10 +170,12 @@ TEST_F(SettingsFileTest, DamagedOrMissingFilesGiveTheDefaults)
         {"empty", [](const fs::path& p) { writeBytes(p, ""); }, true},
         {"garbage", [](const fs::path& p) { writeBytes(p, binaryGarbage()); }, true},
         {"folder", [](const fs::path& p) { fs::create_directories(p / "inside"); }, false},
+        {"too large", [](const fs::path& p) { writeBytes(p, std::string(kIniFileSizeLimit + 1, 'x')); },
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SettingsTempDir caseDir;
+        TempDir caseDir;
         const auto file = caseDir / "notavi.ini";
         c.prepare(file);
         const std::string before = fs::is_regular_file(file) ? readBytes(file) : "";
@@ -186,8 +188,10 @@ TEST_F(SettingsFileTest, DamagedOrMissingFilesGiveTheDefaults)
         if (c.savable) {
             EXPECT_EQ(readBytes(file).substr(0, before.size()), before);
             EXPECT_EQ(settingsFile.loadAll(), settings);
-        } else {
+        } else if (fs::is_directory(file)) {
             EXPECT_TRUE(fs::is_directory(file / "inside"));
+        } else {
+            EXPECT_EQ(readBytes(file), before) << "a file that is no settings file is never replaced";
         }
     }
 }

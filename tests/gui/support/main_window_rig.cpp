@@ -1,6 +1,5 @@
 #include "support/main_window_rig.h"
 
-#include "core/app/ini_storage.h"
 #include "core/calendar/german_text.h"
 #include "core/model/windows1252.h"
 #include "gui/platform/text_conversion.h"
@@ -76,7 +75,7 @@ QString MainWindowRig::settingsText() const
 
 TC_FORM_Haupt& MainWindowRig::start()
 {
-    const StartupEnvironment environment{folder(), {}, files, diskIniStorage()};
+    const StartupEnvironment environment{folder(), {}, files};
     m_window = std::make_unique<TC_FORM_Haupt>(fake.desktop(), environment);
     return *m_window;
 }
