@@ -2,12 +2,11 @@
 
 #include "core/model/default_file.h"
 #include "core/model/info_area.h"
+#include "support/temp_dir.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -27,29 +26,13 @@ struct Result
 class Cli : public ::testing::Test
 {
   protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/notavi-cli-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-
-    void TearDown() override { fs::remove_all(m_dir); }
-
     fs::path write(const std::string& name, const std::string& bytes)
     {
-        fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        m_temp.write(name, bytes);
+        return m_dir / name;
     }
 
-    static std::string slurp(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string slurp(const fs::path& path) { return notavi::test::readBytes(path); }
 
     Result run(const std::string& arguments)
     {
@@ -61,7 +44,8 @@ class Cli : public ::testing::Test
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
     }
 
-    fs::path m_dir;
+    notavi::test::TempDir m_temp;
+    const fs::path m_dir = m_temp.path();
 };
 
 const std::string kFile = notavi::joinLines(notavi::standardInfoArea()) +

@@ -1,5 +1,7 @@
 #include "support/engine_harness.h"
 
+#include "core/model/info_area.h"
+
 #include <stdexcept>
 
 namespace notavi::test {
@@ -79,9 +81,17 @@ HarnessRun EngineHarness::runLines(Lines lines, DayNumber evaluationDate, int vi
     return run;
 }
 
+std::vector<std::string> infoAreaLines()
+{
+    std::vector<std::string> lines;
+    for (const std::string& line : standardInfoArea())
+        lines.push_back(toUtf8(line));
+    return lines;
+}
+
 std::vector<std::string> fileWithBlock(std::string_view headerUtf8, const std::vector<std::string>& lines)
 {
-    std::vector<std::string> file = {"*", "*    Notavi 9.00", "*", "*", "*", "*", "*", "*", "*", "*", "*"};
+    std::vector<std::string> file = infoAreaLines();
     file.emplace_back(headerUtf8);
     file.insert(file.end(), lines.begin(), lines.end());
     file.emplace_back("@ E N D E");

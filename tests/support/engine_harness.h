@@ -52,6 +52,9 @@ struct EngineHarness
                         EvaluationPass pass = EvaluationPass::Normal) const;
 };
 
+// The eleven lines of the program's info area, in UTF-8.
+std::vector<std::string> infoAreaLines();
+
 // A small file in the program's layout: info area, then the given block with its lines.
 std::vector<std::string> fileWithBlock(std::string_view headerUtf8, const std::vector<std::string>& lines);
 

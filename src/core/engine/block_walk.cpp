@@ -14,11 +14,4 @@ void finishBlock(Evaluation& evaluation, BlockKind block)
                                evaluation.currentLine, true, name);
 }
 
-void skipBlockAfterRepair(Evaluation& evaluation, BlockKind block)
-{
-    evaluation.adaptHeader(block);
-    forEachAppointmentLine(evaluation, [] {});
-    finishBlock(evaluation, block);
-}
-
 } // namespace notavi

@@ -34,8 +34,4 @@ void forEachAppointmentLine(Evaluation& evaluation, EvaluateLine evaluateLine)
 // Steps past the end line, or reports the block as not closed when the file ended inside it.
 void finishBlock(Evaluation& evaluation, BlockKind block);
 
-// Header adaptation, then every line of the block to its end line and past it, without entries:
-// the evaluation of a block whose appointments are not evaluated.
-void skipBlockAfterRepair(Evaluation& evaluation, BlockKind block);
-
 } // namespace notavi

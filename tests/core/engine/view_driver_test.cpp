@@ -20,7 +20,7 @@ const char* kHolidayHeader = "Ferien:  TT.MM.JJJJ-TT.MM.JJJJ [~F~ ][~hh:mm~ ][~x
 
 std::vector<std::string> infoArea()
 {
-    return {"*", "*    Notavi 9.00", "*", "*", "*", "*", "*", "*", "*", "*", "*"};
+    return test::infoAreaLines();
 }
 
 std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string>& b)

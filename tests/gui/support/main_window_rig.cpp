@@ -3,9 +3,7 @@
 #include "core/calendar/german_text.h"
 #include "core/model/windows1252.h"
 #include "gui/platform/text_conversion.h"
-
-#include <fstream>
-#include <sstream>
+#include "support/temp_dir.h"
 
 #include <QFile>
 #include <QTextBlock>
@@ -14,19 +12,8 @@
 namespace notavi::gui::test {
 namespace {
 
-void writeBytes(const Path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string readBytes(const Path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using notavi::test::readBytes;
+using notavi::test::writeBytes;
 
 const QTextEdit& viewOf(const TC_FORM_Haupt& window)
 {
