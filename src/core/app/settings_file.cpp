@@ -20,6 +20,13 @@ void SettingsFile::load(SettingsSection section, Settings& settings) const
     readSection(loadIniFile(*files_, path_).file, section, settings);
 }
 
+void SettingsFile::load(std::initializer_list<SettingsSection> sections, Settings& settings) const
+{
+    const IniFile file = loadIniFile(*files_, path_).file;
+    for (const SettingsSection section : sections)
+        readSection(file, section, settings);
+}
+
 bool SettingsFile::load(std::string_view sectionName, Settings& settings) const
 {
     const auto section = sectionOfName(sectionName);

@@ -9,6 +9,7 @@
 #include "core/model/data_files.h"
 
 #include <filesystem>
+#include <initializer_list>
 #include <string_view>
 
 namespace notavi {
@@ -26,6 +27,8 @@ class SettingsFile
     // Sets the section's part of `settings` from the file. A missing or unreadable file gives the
     // defaults, like a missing key.
     void load(SettingsSection section, Settings& settings) const;
+    // Several sections from one reading of the file (the start-up reads most of them).
+    void load(std::initializer_list<SettingsSection> sections, Settings& settings) const;
     // The same by the section's name; false (and nothing changed) for a name that is no section.
     bool load(std::string_view sectionName, Settings& settings) const;
     // Every section from one reading of the file.

@@ -83,11 +83,10 @@ void TC_FORM_Haupt::FormCreate(const StartupEnvironment& environment)
 
 void TC_FORM_Haupt::loadStartSettings()
 {
-    for (SettingsSection section :
-         {SettingsSection::Main, SettingsSection::BlockDisplay, SettingsSection::BlockColours,
-          SettingsSection::View, SettingsSection::StartView, SettingsSection::Tooltips,
-          SettingsSection::AlarmClock, SettingsSection::Extras})
-        m_settingsFile->load(section, m_settings);
+    m_settingsFile->load({SettingsSection::Main, SettingsSection::BlockDisplay, SettingsSection::BlockColours,
+                          SettingsSection::View, SettingsSection::StartView, SettingsSection::Tooltips,
+                          SettingsSection::AlarmClock, SettingsSection::Extras},
+                         m_settings);
     applyMainSettings();
     applyMenuChecks();
     applyBarVisibility();
