@@ -17,13 +17,7 @@ if [ ! -f "$GEN" ]; then
     exit 2
 fi
 
-if ! command -v remind >/dev/null 2>&1; then
-    SUDO=""
-    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get install -y -qq --no-install-recommends remind >/dev/null 2>&1 ||
-        { $SUDO apt-get update -qq && $SUDO apt-get install -y -qq --no-install-recommends remind >/dev/null; }
-fi
+sh "$REPO/scripts/install-deps.sh" remind
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target notavi-cli >/dev/null

@@ -7,6 +7,7 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=${1:-$here/../../build/dev/src/notavi/notavi}
+sh "$here/../../scripts/install-deps.sh" xvfb xauth imagemagick
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/Notavi"
