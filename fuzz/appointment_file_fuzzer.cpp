@@ -52,9 +52,9 @@ void checkLineSplitting(std::string_view bytes, const Lines& lines)
 bool sorted(const ViewEntries& entries)
 {
     for (std::size_t i = 1; i < entries.size(); ++i) {
-        const ViewEntry& a = entries[i - 1];
-        const ViewEntry& b = entries[i];
-        if (b.sortKey < a.sortKey || (b.sortKey == a.sortKey && b.text < a.text))
+        const ViewEntry a = entries[i - 1];
+        const ViewEntry b = entries[i];
+        if (b.sortKey() < a.sortKey() || (b.sortKey() == a.sortKey() && b.text() < a.text()))
             return false;
     }
     return true;

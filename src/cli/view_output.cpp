@@ -1,5 +1,6 @@
 #include "cli/view_output.h"
 
+#include "core/calendar/german_text.h"
 #include "core/model/colour_table.h"
 #include "core/model/windows1252.h"
 
@@ -74,7 +75,8 @@ void writeText(std::ostream& out, const ViewOutput& view)
         const bool coloured = view.colour && colour != 0 && !entry.isSeparator();
         if (coloured)
             text += ansiForeground(colour);
-        appendAsUtf8(text, entry.text);
+        appendAsUtf8(text, entry.phrase);
+        appendAsUtf8(text, entry.rest);
         text += coloured ? "\x1b[0m\n" : "\n";
         if (text.size() >= kSlice) {
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -91,8 +93,8 @@ void writeJson(std::ostream& out, const ViewOutput& view)
     for (const ViewEntry& entry : *view.entries) {
         if (entry.isSeparator())
             continue;
-        out << (first ? "" : ",") << "\n  {\"datum\":" << jsonString(entry.sortKey.substr(0, 8))
-            << ",\"text\":" << jsonString(toUtf8(entry.text)) << ",\"zeile\":";
+        out << (first ? "" : ",") << "\n  {\"datum\":" << jsonString(dateKey(entry.day))
+            << ",\"text\":" << jsonString(toUtf8(entry.text())) << ",\"zeile\":";
         if (entry.sourceLine == kInternalSourceLine)
             out << "null";
         else

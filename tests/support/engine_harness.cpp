@@ -27,7 +27,7 @@ std::vector<std::string> HarnessRun::texts() const
 {
     std::vector<std::string> out;
     for (const ViewEntry& entry : result.entries)
-        out.push_back(toUtf8(entry.text));
+        out.push_back(toUtf8(entry.text()));
     return out;
 }
 
@@ -36,7 +36,7 @@ std::vector<std::string> HarnessRun::entryTexts() const
     std::vector<std::string> out;
     for (const ViewEntry& entry : result.entries)
         if (!entry.isSeparator())
-            out.push_back(toUtf8(entry.text));
+            out.push_back(toUtf8(entry.text()));
     return out;
 }
 

@@ -25,7 +25,7 @@ std::vector<std::string> entryDates(const HarnessRun& run)
     for (const ViewEntry& entry : run.result.entries) {
         if (entry.isSeparator())
             continue;
-        const std::string& key = entry.sortKey; // "JJJJMMTT "
+        const std::string key = entry.sortKey(); // "JJJJMMTT "
         dates.push_back(key.substr(6, 2) + "." + key.substr(4, 2) + "." + key.substr(0, 4));
     }
     return dates;

@@ -92,7 +92,8 @@ int main(int argc, char** argv)
     start = processMilliseconds();
     std::string out;
     for (const ViewEntry& entry : result.entries) {
-        out += toUtf8(entry.text);
+        appendAsUtf8(out, entry.phrase);
+        appendAsUtf8(out, entry.rest);
         out += '\n';
     }
     const double outputMs = processMilliseconds() - start;

@@ -71,11 +71,10 @@ Evaluation::Evaluation(Lines& fileLines, const EvaluationContext& ctx, Evaluatio
     : lines(fileLines), context(ctx), pass(evaluationPass), viewMode(mode), rangeStart(range.start),
       rangeLength(range.length), rangeDate(toCivil(range.start)), rangeWeekday(isoWeekday(range.start)),
       schoolHolidayDays(static_cast<std::size_t>(range.length + 1), false),
-      daysWithEntries(static_cast<std::size_t>(range.length + 1), false),
-      dayEntries(static_cast<std::size_t>(range.length + 1)),
-      m_dayPhrases(static_cast<std::size_t>(range.length + 1)),
-      m_dayKeys(static_cast<std::size_t>(range.length + 1))
+      daysWithEntries(static_cast<std::size_t>(range.length + 1), false), texts(std::make_shared<ViewTexts>())
 {
+    texts->firstDay = range.start;
+    texts->phrases.resize(static_cast<std::size_t>(range.length + 1));
 }
 
 bool Evaluation::switchOf(BlockKind block) const
@@ -224,14 +223,6 @@ void Evaluation::compose(std::string_view verb, bool shown, BlockKind block)
     addEntry(verb, entryText, colour.code, block);
 }
 
-std::size_t Evaluation::entryCount() const
-{
-    std::size_t count = entries.size();
-    for (const ViewEntries& day : dayEntries)
-        count += day.size();
-    return count;
-}
-
 void Evaluation::internalEntry(std::string text, BlockKind block)
 {
     entryText = std::move(text);
@@ -241,56 +232,51 @@ void Evaluation::internalEntry(std::string text, BlockKind block)
 
 void Evaluation::addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block)
 {
-    ViewEntry entry;
-    const bool dayInRange = dayOffset >= 0 && dayOffset <= rangeLength;
-    entry.sortKey = dayInRange ? dayKey(dayOffset) : dateKey(rangeStart + dayOffset) + " ";
+    ViewRecord record;
+    record.day = rangeStart + dayOffset;
     // Computed blocks run after the walk over the file and have no line of their own.
     const bool internal = blockNumber(block) >= kUserBlockCount;
-    entry.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
-    entry.colour = static_cast<std::uint16_t>(colour);
-    entry.block = static_cast<std::uint16_t>(blockNumber(block));
-    if (dayInRange) {
+    record.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
+    record.colour = static_cast<std::uint8_t>(colour);
+    record.block = static_cast<std::uint8_t>(blockNumber(block));
+    if (dayOffset >= 0 && dayOffset <= rangeLength) {
         daysWithEntries[static_cast<std::size_t>(dayOffset)] = true;
-        const std::string& phrase = dayPhrase(dayOffset);
-        entry.text.reserve(phrase.size() + verb.size() + text.size());
-        entry.text.append(phrase).append(verb).append(text);
-        dayEntries[static_cast<std::size_t>(dayOffset)].push_back(std::move(entry));
-        return;
+        makeDayPhrase(dayOffset);
+        record.flags = ViewRecord::kDayPhrase;
+        record.rest = restOf(verb, text);
     } else {
         // Never produced by the evaluators; kept visible so that such a fault shows in the view.
-        entry.text =
-            "*** Fehler: V_IN_Differenz = " + std::to_string(dayOffset) + std::to_string(entry.sourceLine);
+        record.rest = texts->addRest("*** Fehler: V_IN_Differenz = " + std::to_string(dayOffset) +
+                                     std::to_string(record.sourceLine));
     }
-    entries.push_back(std::move(entry));
+    made.push_back(record);
 }
 
-const std::string& Evaluation::dayPhrase(int offset)
+std::uint32_t Evaluation::restOf(std::string_view verb, std::string_view text)
 {
-    std::string& phrase = m_dayPhrases[static_cast<std::size_t>(offset)];
-    if (phrase.empty())
-        phrase = makeDayPhrase(offset);
-    return phrase;
+    if (!texts->rests.empty()) {
+        const std::string_view last = texts->rests.back();
+        if (last.size() == verb.size() + text.size() && last.starts_with(verb) && last.ends_with(text))
+            return static_cast<std::uint32_t>(texts->rests.size() - 1);
+    }
+    return texts->addRest(verb, text);
 }
 
-const std::string& Evaluation::dayKey(int offset)
+void Evaluation::makeDayPhrase(int offset)
 {
-    std::string& key = m_dayKeys[static_cast<std::size_t>(offset)];
-    if (key.empty())
-        key = dateKey(rangeStart + offset) + " ";
-    return key;
-}
-
-std::string Evaluation::makeDayPhrase(int offset) const
-{
+    std::string_view& phrase = texts->phrases[static_cast<std::size_t>(offset)];
+    if (!phrase.empty())
+        return;
     const DayNumber day = rangeStart + offset;
     if (viewMode == ViewMode::Week) {
-        std::string weekday =
+        const std::string weekday =
             context.options.weekdayToday ? " (" + weekdayName((rangeWeekday + offset) % 7) + ") " : " ";
-        return dayWord(offset) + weekday;
+        phrase = texts->store.append(dayWord(offset), weekday);
+    } else if (context.options.weekdayRest) {
+        phrase = texts->store.append("Am " + weekdayNameOf(day) + ", dem ", formatDate(day) + " ");
+    } else {
+        phrase = texts->store.append("Am ", formatDate(day) + " ");
     }
-    if (context.options.weekdayRest)
-        return "Am " + weekdayNameOf(day) + ", dem " + formatDate(day) + " ";
-    return "Am " + formatDate(day) + " ";
 }
 
 } // namespace notavi

@@ -13,6 +13,8 @@
 #include "core/model/block_catalogue.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,17 +62,12 @@ class Evaluation
     bool corrected = false;
     std::vector<bool> schoolHolidayDays;
     std::vector<bool> daysWithEntries;
-    // The entries of each day of the range, in the order they were made, and the rare ones
-    // outside the range: kept apart so that the view is put together day by day.
-    std::vector<ViewEntries> dayEntries;
-    ViewEntries entries;
-    std::size_t entryCount() const;
+    // The entries in the order they were made, and their texts: the view is put together from
+    // them at the end (view_evaluator).
+    std::vector<ViewRecord> made;
+    std::shared_ptr<ViewTexts> texts;
 
-    // Length of the day word or date phrase that begins every entry text of that day.
-    std::size_t dayPhraseLength(int offset) const
-    {
-        return m_dayPhrases[static_cast<std::size_t>(offset)].size();
-    }
+    std::size_t entryCount() const { return made.size(); }
 
     std::vector<std::size_t> insertedLines; // indices of the lines the repairs inserted, in order
     int utcBiasMinutes = 0; // of the moment of evaluation, for the local time of computed events
@@ -124,12 +121,10 @@ class Evaluation
 
   private:
     void addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block);
-    // The day word or date phrase, and the sort key, of each day of the range, made once per day.
-    const std::string& dayPhrase(int offset);
-    const std::string& dayKey(int offset);
-    std::string makeDayPhrase(int offset) const;
-    std::vector<std::string> m_dayPhrases;
-    std::vector<std::string> m_dayKeys;
+    // The rest of an entry: a recurring line gives the same one on every day, kept once.
+    std::uint32_t restOf(std::string_view verb, std::string_view text);
+    // The day word or date phrase of each day of the range, made once per day.
+    void makeDayPhrase(int offset);
 
     std::size_t blockEnd(std::size_t from, bool& hasEndLine) const;
     std::size_t beforeComments(std::size_t at, std::size_t from) const;

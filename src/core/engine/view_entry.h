@@ -2,9 +2,17 @@
 
 // The results of an evaluation: the lines of the view and today's alarms.
 
+#include "core/calendar/day_number.h"
+#include "core/engine/text_store.h"
+
+#include <compare>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <limits>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace notavi {
@@ -15,17 +23,169 @@ namespace notavi {
 constexpr int kInternalSourceLine = std::numeric_limits<int>::max() - 1;
 constexpr int kSeparatorSourceLine = std::numeric_limits<int>::max();
 
+// One line of the view. Its text is the day's phrase ("Morgen ", "Am 03.01.2025 ") followed by the
+// rest of the sentence; both parts belong to the list the entry was read from.
 struct ViewEntry
 {
-    std::string sortKey; // "JJJJMMTT" + " " (appointment) or "9" (separator line)
-    std::string text;    // empty for a separator line
+    DayNumber day = 0;
+    std::string_view phrase;
+    std::string_view rest;
     int sourceLine = kInternalSourceLine;
-    std::uint16_t colour = 0; // colour code 0..17, 0 = the block's colour
-    std::uint16_t block = 0;  // block number
+    int colour = 0; // colour code 0..17, 0 = the block's colour
+    int block = 0;  // block number
 
     bool isSeparator() const { return sourceLine == kSeparatorSourceLine; }
 
-    friend bool operator==(const ViewEntry&, const ViewEntry&) = default;
+    std::size_t textLength() const { return phrase.size() + rest.size(); }
+
+    std::string text() const;
+    // "JJJJMMTT" + " " for an appointment, + "9" for a separator line.
+    std::string sortKey() const;
+
+    friend bool operator==(const ViewEntry& a, const ViewEntry& b);
+};
+
+// How a list keeps an entry: 16 bytes, the texts held once by the list.
+struct ViewRecord
+{
+    static constexpr std::uint32_t kNoRest = std::numeric_limits<std::uint32_t>::max();
+    static constexpr std::uint8_t kDayPhrase = 1; // the text begins with the phrase of its day
+
+    DayNumber day = 0;
+    std::uint32_t rest = kNoRest; // index into ViewTexts::rests
+    std::int32_t sourceLine = kInternalSourceLine;
+    std::uint8_t colour = 0;
+    std::uint8_t block = 0;
+    std::uint8_t flags = 0;
+    std::uint8_t unused = 0;
+};
+
+// The texts of a list: the phrase of each day from firstDay on, and the rests. A recurring line
+// repeats its rest on every day it occurs; it is kept once.
+struct ViewTexts
+{
+    TextStore store;
+    DayNumber firstDay = 0;
+    std::vector<std::string_view> phrases;
+    std::vector<std::string_view> rests;
+
+    std::uint32_t addRest(std::string_view first, std::string_view second = {});
+};
+
+class ViewEntries
+{
+  public:
+    // Reads the entries by value: a ViewEntry is a small view of a record and the list's texts.
+    class const_iterator
+    {
+      public:
+        using iterator_concept = std::random_access_iterator_tag;
+        using iterator_category = std::input_iterator_tag;
+        using value_type = ViewEntry;
+        using difference_type = std::ptrdiff_t;
+        using reference = ViewEntry;
+
+        struct pointer
+        {
+            ViewEntry entry;
+
+            const ViewEntry* operator->() const { return &entry; }
+        };
+
+        const_iterator() = default;
+
+        const_iterator(const ViewEntries* list, std::size_t index) : m_list(list), m_index(index) {}
+
+        ViewEntry operator*() const { return (*m_list)[m_index]; }
+
+        pointer operator->() const { return {**this}; }
+
+        ViewEntry operator[](difference_type n) const { return *(*this + n); }
+
+        const_iterator& operator++() { return ++m_index, *this; }
+
+        const_iterator operator++(int) { return {m_list, m_index++}; }
+
+        const_iterator& operator--() { return --m_index, *this; }
+
+        const_iterator operator--(int) { return {m_list, m_index--}; }
+
+        const_iterator& operator+=(difference_type n)
+        {
+            return m_index += static_cast<std::size_t>(n), *this;
+        }
+
+        const_iterator& operator-=(difference_type n)
+        {
+            return m_index -= static_cast<std::size_t>(n), *this;
+        }
+
+        friend const_iterator operator+(const_iterator it, difference_type n) { return it += n; }
+
+        friend const_iterator operator+(difference_type n, const_iterator it) { return it += n; }
+
+        friend const_iterator operator-(const_iterator it, difference_type n) { return it -= n; }
+
+        friend difference_type operator-(const const_iterator& a, const const_iterator& b)
+        {
+            return static_cast<difference_type>(a.m_index) - static_cast<difference_type>(b.m_index);
+        }
+
+        friend bool operator==(const const_iterator& a, const const_iterator& b)
+        {
+            return a.m_index == b.m_index;
+        }
+
+        friend auto operator<=>(const const_iterator& a, const const_iterator& b)
+        {
+            return a.m_index <=> b.m_index;
+        }
+
+      private:
+        const ViewEntries* m_list = nullptr;
+        std::size_t m_index = 0;
+    };
+
+    using iterator = const_iterator;
+    using value_type = ViewEntry;
+    using size_type = std::size_t;
+
+    ViewEntries();
+    // The list an evaluation put together; copies of it share its texts.
+    ViewEntries(std::shared_ptr<ViewTexts> texts, std::vector<ViewRecord> records);
+
+    std::size_t size() const { return m_records.size(); }
+
+    bool empty() const { return m_records.empty(); }
+
+    ViewEntry operator[](std::size_t index) const;
+
+    ViewEntry front() const { return (*this)[0]; }
+
+    ViewEntry back() const { return (*this)[size() - 1]; }
+
+    const_iterator begin() const { return {this, 0}; }
+
+    const_iterator end() const { return {this, size()}; }
+
+    void clear();
+
+    void pop_back() { m_records.pop_back(); }
+
+    // Appends an entry with a copy of its text, for lists made outside an evaluation.
+    void add(DayNumber day, std::string_view text, int sourceLine = kInternalSourceLine, int colour = 0,
+             int block = 0);
+    void addSeparator(DayNumber day);
+
+    // Ascending by day, a day's entries before its separator line, then by text as bytes (the
+    // Windows-1252 code order); entries equal in all of it keep their order.
+    void sort();
+
+    friend bool operator==(const ViewEntries& a, const ViewEntries& b);
+
+  private:
+    std::shared_ptr<ViewTexts> m_texts;
+    std::vector<ViewRecord> m_records;
 };
 
 struct Alarm
@@ -35,7 +195,6 @@ struct Alarm
     friend bool operator==(const Alarm&, const Alarm&) = default;
 };
 
-using ViewEntries = std::vector<ViewEntry>;
 using Alarms = std::vector<Alarm>;
 
 } // namespace notavi

@@ -5,9 +5,7 @@
 #include "core/engine/evaluators.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string_view>
-#include <unordered_map>
 
 namespace notavi {
 namespace {
@@ -95,27 +93,16 @@ void walkFile(Evaluation& ev)
 // The school-holiday entries are made before the walk; end lines the walk inserted above their
 // block move their lines down, and the commands on the view must find the right line. The walk
 // inserts no line inside that block, so all of them move by the number inserted above its header.
-// madeBefore[d] is how many entries day d had when the walk began (they come first in its list).
-void shiftSourceLines(Evaluation& ev, const std::vector<std::size_t>& madeBefore, std::size_t header,
+// They are the first madeBefore entries.
+void shiftSourceLines(Evaluation& ev, std::size_t madeBefore, std::size_t header,
                       const std::vector<std::size_t>& inserted)
 {
     std::size_t shift = 0;
     for (std::size_t at : inserted)
         if (at <= header + shift)
             ++shift;
-    if (shift == 0)
-        return;
-    for (std::size_t d = 0; d < ev.dayEntries.size(); ++d)
-        for (std::size_t i = 0; i < madeBefore[d]; ++i)
-            ev.dayEntries[d][i].sourceLine += static_cast<int>(shift);
-}
-
-std::vector<std::size_t> entriesPerDay(const Evaluation& ev)
-{
-    std::vector<std::size_t> counts(ev.dayEntries.size());
-    for (std::size_t d = 0; d < counts.size(); ++d)
-        counts[d] = ev.dayEntries[d].size();
-    return counts;
+    for (std::size_t i = 0; i < madeBefore && shift != 0; ++i)
+        ev.made[i].sourceLine += static_cast<int>(shift);
 }
 
 void evaluateInternalBlocks(Evaluation& ev)
@@ -136,89 +123,112 @@ void evaluateInternalBlocks(Evaluation& ev)
             evaluateMoonPhase(ev, phase);
 }
 
-ViewEntry separatorLine(const Evaluation& ev, int dayOffset)
+// Each distinct rest ranked by its bytes (std::string_view compares them as unsigned char: the
+// Windows-1252 code order); equal rests share a rank, so that their entries keep the order in which
+// they were made.
+std::vector<std::uint32_t> rankRests(const std::vector<std::string_view>& rests)
 {
-    ViewEntry separator;
-    separator.sortKey = dateKey(ev.rangeStart + dayOffset) + "9";
-    separator.sourceLine = kSeparatorSourceLine;
-    return separator;
-}
-
-// Every entry text of a day is the day's phrase and then the rest; a recurring line gives the same
-// rest on every day it occurs. Each distinct rest is ranked once by its bytes (std::string_view
-// compares them as unsigned char: the Windows-1252 code order), so the days sort by numbers.
-struct RestRanks
-{
-    std::vector<std::vector<std::uint32_t>> rankOfEntry; // per day, per entry
-};
-
-RestRanks rankRests(const Evaluation& ev)
-{
-    std::unordered_map<std::string_view, std::uint32_t> idOfRest;
-    std::vector<std::string_view> rests;
-    RestRanks ranks;
-    ranks.rankOfEntry.resize(ev.dayEntries.size());
-    for (std::size_t d = 0; d < ev.dayEntries.size(); ++d) {
-        const std::size_t phrase = ev.dayPhraseLength(static_cast<int>(d));
-        std::vector<std::uint32_t>& ids = ranks.rankOfEntry[d];
-        ids.reserve(ev.dayEntries[d].size());
-        for (const ViewEntry& entry : ev.dayEntries[d]) {
-            const std::string_view rest = std::string_view(entry.text).substr(phrase);
-            auto [it, added] = idOfRest.try_emplace(rest, static_cast<std::uint32_t>(rests.size()));
-            if (added)
-                rests.push_back(rest);
-            ids.push_back(it->second);
-        }
-    }
     std::vector<std::uint32_t> byText(rests.size());
     for (std::size_t i = 0; i < byText.size(); ++i)
         byText[i] = static_cast<std::uint32_t>(i);
-    std::sort(byText.begin(), byText.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return rests[a] < rests[b]; });
+    std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return rests[a] != rests[b] ? rests[a] < rests[b] : a < b;
+    });
     std::vector<std::uint32_t> rank(rests.size());
-    for (std::size_t r = 0; r < byText.size(); ++r)
-        rank[byText[r]] = static_cast<std::uint32_t>(r);
-    for (std::vector<std::uint32_t>& ids : ranks.rankOfEntry)
-        for (std::uint32_t& id : ids)
-            id = rank[id];
-    return ranks;
+    std::uint32_t current = 0;
+    for (std::size_t r = 0; r < byText.size(); ++r) {
+        if (r > 0 && rests[byText[r]] != rests[byText[r - 1]])
+            ++current;
+        rank[byText[r]] = current;
+    }
+    return rank;
+}
+
+// Stable: the records from `from` into `to` in the order of the ranks of their rests.
+void placeByRest(const std::vector<ViewRecord>& from, std::vector<ViewRecord>& to,
+                 const std::vector<std::uint32_t>& rank)
+{
+    std::vector<std::uint32_t> start(rank.size() + 1, 0);
+    for (const ViewRecord& record : from)
+        ++start[rank[record.rest] + 1];
+    for (std::size_t k = 1; k < start.size(); ++k)
+        start[k] += start[k - 1];
+    to.clear();
+    to.resize(from.size());
+    for (const ViewRecord& record : from)
+        to[start[rank[record.rest]]++] = record;
+}
+
+// Stable: the records from `from` into `to` day by day, each day followed by its separator line
+// when there are separators (none after the last day).
+void placeByDay(const std::vector<ViewRecord>& from, std::vector<ViewRecord>& to, const Evaluation& ev,
+                bool separators)
+{
+    const std::size_t days = static_cast<std::size_t>(ev.rangeLength) + 1;
+    std::vector<std::uint32_t> start(days, 0);
+    for (const ViewRecord& record : from)
+        ++start[static_cast<std::size_t>(record.day - ev.rangeStart)];
+    std::size_t lastDay = days;
+    while (lastDay > 0 && start[lastDay - 1] == 0)
+        --lastDay;
+    std::vector<std::size_t> separatorAt;
+    std::uint32_t at = 0;
+    for (std::size_t d = 0; d < days; ++d) {
+        const std::uint32_t count = start[d];
+        start[d] = at;
+        at += count;
+        if (separators && count > 0 && d + 1 < lastDay)
+            separatorAt.push_back(at++);
+    }
+    to.clear(); // nothing to keep: every place is written below
+    to.resize(at);
+    for (const ViewRecord& record : from)
+        to[start[static_cast<std::size_t>(record.day - ev.rangeStart)]++] = record;
+    for (std::size_t position : separatorAt) {
+        ViewRecord separator;
+        separator.day = to[position - 1].day;
+        separator.sourceLine = kSeparatorSourceLine;
+        to[position] = separator;
+    }
+}
+
+// Room for the entries up front, so that the list is not copied as it grows: a year view makes
+// about one entry a week per line. Only the memory that is written is ever touched, so a generous
+// guess costs little; more entries than this just grow the list.
+void reserveEntries(Evaluation& ev, EvaluationPass pass)
+{
+    if (pass != EvaluationPass::Normal)
+        return;
+    constexpr std::size_t kMostReserved = std::size_t{1} << 22;
+    const std::size_t days = static_cast<std::size_t>(ev.rangeLength) + 1;
+    const std::size_t perLine = days / 7 + 1;
+    ev.made.reserve(std::min(ev.lines.size() * perLine + 4 * days, kMostReserved) + days);
 }
 
 // The view in its order: day by day, each day's entries by their texts (equal texts in the order
-// they were made), then the day's separator line. The days were kept apart while the entries
-// were made, so each is ordered on its own, in memory that is close together, and every entry
-// moves once.
+// they were made), then the day's separator line. Within a day every text begins with the day's
+// phrase, so the rests decide: two counting sorts, by the rank of the rest and then by the day,
+// order the entries in time linear in their number.
 ViewEntries assembleView(Evaluation& ev, bool separators)
 {
-    const RestRanks ranks = rankRests(ev);
-    ViewEntries view;
-    view.reserve(ev.entryCount() + (separators ? ev.dayEntries.size() : 0));
-    std::vector<std::uint32_t> order;
-    for (std::size_t d = 0; d < ev.dayEntries.size(); ++d) {
-        ViewEntries& day = ev.dayEntries[d];
-        if (day.empty())
-            continue;
-        const std::vector<std::uint32_t>& rank = ranks.rankOfEntry[d];
-        order.resize(day.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = static_cast<std::uint32_t>(i);
-        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return rank[a] != rank[b] ? rank[a] < rank[b] : a < b;
-        });
-        for (std::uint32_t i : order)
-            view.push_back(std::move(day[i]));
-        ViewEntries().swap(day);
-        if (separators)
-            view.push_back(separatorLine(ev, static_cast<int>(d)));
+    std::vector<ViewRecord>& made = ev.made;
+    const bool allInRange = std::all_of(made.begin(), made.end(),
+                                        [](const ViewRecord& r) { return r.flags & ViewRecord::kDayPhrase; });
+    if (!allInRange) {
+        // Entries outside the range (an evaluator's fault) take their place by their days.
+        ViewEntries view(ev.texts, std::move(made));
+        for (std::size_t d = 0; separators && d < ev.daysWithEntries.size(); ++d)
+            if (ev.daysWithEntries[d])
+                view.addSeparator(ev.rangeStart + static_cast<int>(d));
+        view.sort();
+        if (!view.empty() && view.back().isSeparator())
+            view.pop_back();
+        return view;
     }
-    if (!ev.entries.empty()) {
-        // Entries outside the range (an evaluator's fault) take their place by their keys.
-        std::move(ev.entries.begin(), ev.entries.end(), std::back_inserter(view));
-        sortEntries(view);
-    }
-    if (!view.empty() && view.back().text.empty())
-        view.pop_back();
-    return view;
+    std::vector<ViewRecord> byRest;
+    placeByRest(made, byRest, rankRests(ev.texts->rests));
+    placeByDay(byRest, made, ev, separators);
+    return ViewEntries(ev.texts, std::move(made));
 }
 
 } // namespace
@@ -242,12 +252,13 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
         context.alarms.clear();
 
     Evaluation ev(lines, context, pass, mode, range);
+    reserveEntries(ev, pass);
     const std::optional<std::size_t> holidays = lastSchoolHolidayHeader(lines);
     if (holidays) {
         ev.currentLine = *holidays;
         evaluateSchoolHolidays(ev);
     }
-    const std::vector<std::size_t> holidayEntries = entriesPerDay(ev);
+    const std::size_t holidayEntries = ev.made.size();
     const std::size_t insertedBeforeWalk = ev.insertedLines.size();
     walkFile(ev);
     if (holidays)

@@ -21,7 +21,4 @@ struct EvaluationResult
 EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, DayNumber evaluationDate,
                               int viewMode, EvaluationPass pass = EvaluationPass::Normal);
 
-// Ascending by sort key and text as byte strings; entries equal in both keep their order.
-void sortEntries(ViewEntries& entries);
-
 } // namespace notavi

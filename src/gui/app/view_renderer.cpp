@@ -56,8 +56,8 @@ QColor entryColour(const ViewEntry& entry, const ViewColours& colours)
 void renderEntries(QTextEdit& view, const ViewEntries& entries, const ViewColours& colours, bool toLastLine)
 {
     writeLines(view, static_cast<int>(entries.size()), [&](int i) {
-        const ViewEntry& entry = entries[static_cast<std::size_t>(i)];
-        return std::pair{fromCp1252(entry.text), entryColour(entry, colours)};
+        const ViewEntry entry = entries[static_cast<std::size_t>(i)];
+        return std::pair{fromCp1252(entry.phrase) + fromCp1252(entry.rest), entryColour(entry, colours)};
     });
     if (toLastLine && !entries.empty()) {
         QTextCursor cursor(view.document()->lastBlock());

@@ -137,7 +137,7 @@ TEST(AnniversaryBirthdays, EntryCarriesLineColourAndBlock)
         EngineHarness::userBlocksOnly().run(birthdayFile({"12.01.1980 ~12~ Anna"}), "20.12.2023", 1);
     ASSERT_EQ(run.result.entries.size(), 1u);
     const ViewEntry& entry = run.result.entries[0];
-    EXPECT_EQ(entry.sortKey, "20240112 ");
+    EXPECT_EQ(entry.sortKey(), "20240112 ");
     EXPECT_EQ(entry.sourceLine, 12);
     EXPECT_EQ(entry.colour, 12);
     EXPECT_EQ(entry.block, blockNumber(BlockKind::Birthdays));

@@ -54,12 +54,12 @@ TEST(Composition, ColourAndSourceLine)
     EngineHarness h = EngineHarness::userBlocksOnly();
     auto run = h.run(oneTime({"07.12.2026 ~17~ Orange", "07.12.2026 ~18~ Falsch"}), "07.12.2026", 0);
     ASSERT_EQ(run.result.entries.size(), 2u);
-    EXPECT_EQ(run.result.entries[0].text, "Heute (Montag) Falsch");
+    EXPECT_EQ(run.result.entries[0].text(), "Heute (Montag) Falsch");
     EXPECT_EQ(run.result.entries[0].colour, 0);
     EXPECT_EQ(run.result.entries[1].colour, 17);
     EXPECT_EQ(run.result.entries[1].sourceLine, 12);
     EXPECT_EQ(run.result.entries[1].block, 12);
-    EXPECT_EQ(run.result.entries[1].sortKey, "20261207 ");
+    EXPECT_EQ(run.result.entries[1].sortKey(), "20261207 ");
     EXPECT_THAT(
         run.errorMessages(),
         ElementsAre("Die Terminzeile  \"07.12.2026 ~18~ Falsch\" enthält den ungültigen Farbcode \"18\".  "

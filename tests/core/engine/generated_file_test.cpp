@@ -15,11 +15,11 @@ void expectSoundView(const test::HarnessRun& run, std::size_t lineCount, const s
 {
     const ViewEntries& entries = run.result.entries;
     EXPECT_TRUE(std::is_sorted(entries.begin(), entries.end(), [](const ViewEntry& a, const ViewEntry& b) {
-        return a.sortKey != b.sortKey ? a.sortKey < b.sortKey : a.text < b.text;
+        return a.sortKey() != b.sortKey() ? a.sortKey() < b.sortKey() : a.text() < b.text();
     })) << where;
     for (const ViewEntry& entry : entries) {
-        EXPECT_EQ(entry.text.find("*** Fehler"), std::string::npos) << where << ": " << entry.text;
-        EXPECT_TRUE(entry.isSeparator() || !entry.text.empty()) << where;
+        EXPECT_EQ(entry.text().find("*** Fehler"), std::string::npos) << where << ": " << entry.text();
+        EXPECT_TRUE(entry.isSeparator() || entry.textLength() != 0) << where;
         EXPECT_TRUE(entry.sourceLine == kInternalSourceLine || entry.sourceLine == kSeparatorSourceLine ||
                     static_cast<std::size_t>(entry.sourceLine) < lineCount)
             << where;

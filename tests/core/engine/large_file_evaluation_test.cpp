@@ -128,7 +128,7 @@ TEST(LargeFileEvaluation, TenMegabyteLines)
     test::EngineHarness h = test::EngineHarness::userBlocksOnly();
     const auto run = h.runLines(lines, date("07.12.2026"), 0);
     ASSERT_THAT(run.result.entries, SizeIs(1));
-    EXPECT_EQ(run.result.entries[0].text, "Heute (Montag) " + std::string(999, 'x')); // texts end at 999
+    EXPECT_EQ(run.result.entries[0].text(), "Heute (Montag) " + std::string(999, 'x')); // texts end at 999
     ASSERT_THAT(run.errors, SizeIs(1)); // the line outside the block
     EXPECT_THAT(run.errors[0].message, HasSubstr("befindet sich au\xDF"
                                                  "erhalb eines g\xFCltigen Terminblocks."));
@@ -143,7 +143,7 @@ TEST(LargeFileEvaluation, NulBytesStayInTheText)
     lines.insert(lines.end() - 1, "07.12.2026 " + text);
     const auto run = h.runLines(lines, date("07.12.2026"), 0);
     ASSERT_THAT(run.result.entries, SizeIs(1));
-    EXPECT_EQ(run.result.entries[0].text, "Heute (Montag) " + text);
+    EXPECT_EQ(run.result.entries[0].text(), "Heute (Montag) " + text);
 }
 
 } // namespace

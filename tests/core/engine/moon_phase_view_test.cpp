@@ -142,16 +142,16 @@ TEST(MoonPhaseView, YearViewsOf1900To2099HaveEveryEventOnce)
         auto run = h.run({}, "01.07." + std::to_string(year), kYear);
         std::array<int, 4> count{};
         for (const ViewEntry& entry : run.result.entries) {
-            const int phase = phaseOf(entry.text);
-            ASSERT_GE(phase, 0) << entry.text;
+            const int phase = phaseOf(entry.text());
+            ASSERT_GE(phase, 0) << entry.text();
             if (previousPhase >= 0) {
-                ASSERT_EQ(phase, (previousPhase + 1) % 4) << entry.text;
+                ASSERT_EQ(phase, (previousPhase + 1) % 4) << entry.text();
             }
-            const DayNumber day = dayOfSortKey(entry.sortKey);
+            const DayNumber day = dayOfSortKey(entry.sortKey());
             const std::size_t p = static_cast<std::size_t>(phase);
             if (previousDay[p] != 0) {
-                ASSERT_GE(day - previousDay[p], 29) << entry.text;
-                ASSERT_LE(day - previousDay[p], 30) << entry.text;
+                ASSERT_GE(day - previousDay[p], 29) << entry.text();
+                ASSERT_LE(day - previousDay[p], 30) << entry.text();
             }
             previousPhase = phase;
             previousDay[p] = day;

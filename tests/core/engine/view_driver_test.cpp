@@ -165,7 +165,7 @@ TEST(ViewDriver, SeparatorLinesBetweenDaysButNotAtTheEnd)
     EXPECT_THAT(run.texts(), ElementsAre("Heute (Montag) B", "Heute (Montag) Ä", "", "Morgen (Dienstag) a",
                                          "Morgen (Dienstag) b"));
     EXPECT_EQ(run.result.entries[2].sourceLine, kSeparatorSourceLine);
-    EXPECT_EQ(run.result.entries[2].sortKey, "202612079");
+    EXPECT_EQ(run.result.entries[2].sortKey(), "202612079");
     h.options.separatorLines = false;
     EXPECT_EQ(h.run(file, "07.12.2026", 0).texts().size(), 4u);
 }
@@ -205,54 +205,6 @@ TEST(ViewDriver, EmptyAndCommentOnlyFiles)
     EXPECT_THAT(h.run({}, "07.12.2026", 4).result.entries, IsEmpty());
     auto run = h.run({"*", "", "* x"}, "07.12.2026", 4);
     EXPECT_THAT(run.errors, IsEmpty());
-}
-
-} // namespace
-} // namespace notavi
-
-namespace notavi {
-namespace {
-
-ViewEntry entry(std::string key, std::string text, int line = 0)
-{
-    ViewEntry e;
-    e.sortKey = std::move(key);
-    e.text = std::move(text);
-    e.sourceLine = line;
-    return e;
-}
-
-std::vector<std::string> keysAndTexts(const ViewEntries& entries)
-{
-    std::vector<std::string> out;
-    for (const ViewEntry& e : entries)
-        out.push_back(e.sortKey + "|" + e.text + "|" + std::to_string(e.sourceLine));
-    return out;
-}
-
-TEST(SortEntries, ByKeyThenTextBytesWithEqualTextsInTheirOrder)
-{
-    ViewEntries entries = {entry("20261208 ", "Morgen b", 1),        entry("202612079", "", 99999),
-                           entry("20261207 ", "Heute \xE4", 2),      entry("20261207 ", "Heute Z", 3),
-                           entry("20261207 ", "Heute", 4),           entry("20261207 ", "Heute Z", 5),
-                           entry("20270101 ", "Am 01.01.2027 x", 6), entry("20261207 ", "Heute a", 7)};
-    sortEntries(entries);
-    EXPECT_THAT(keysAndTexts(entries),
-                ElementsAre("20261207 |Heute|4", "20261207 |Heute Z|3", "20261207 |Heute Z|5",
-                            "20261207 |Heute a|7", "20261207 |Heute \xE4|2", "202612079||99999",
-                            "20261208 |Morgen b|1", "20270101 |Am 01.01.2027 x|6"));
-}
-
-TEST(SortEntries, KeysFarApartAndOddKeys)
-{
-    ViewEntries entries = {entry("99991231 ", "b"), entry("00010101 ", "a"), entry("kaputt", "c"),
-                           entry("00010101 ", "A")};
-    sortEntries(entries);
-    EXPECT_THAT(keysAndTexts(entries),
-                ElementsAre("00010101 |A|0", "00010101 |a|0", "99991231 |b|0", "kaputt|c|0"));
-    ViewEntries none;
-    sortEntries(none);
-    EXPECT_THAT(none, IsEmpty());
 }
 
 } // namespace

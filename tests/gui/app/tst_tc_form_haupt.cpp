@@ -180,7 +180,7 @@ void TestMainWindow::lastFourWeeksViewStandsOnItsLastLine()
     auto* view = window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
     QCOMPARE(view->textCursor().block().text(), QStringLiteral("Am Montag, dem 07.12.2026 Kegeln"));
     QCOMPARE(view->textCursor().positionInBlock(), 0);
-    QCOMPARE(window.entries().back().text, toCp1252(QStringLiteral("Am Montag, dem 07.12.2026 Kegeln")));
+    QCOMPARE(window.entries().back().text(), toCp1252(QStringLiteral("Am Montag, dem 07.12.2026 Kegeln")));
 }
 
 void TestMainWindow::yearViewShowsAWaitingNoteWhileItIsComputed()

@@ -1,0 +1,132 @@
+#include "core/calendar/german_text.h"
+#include "core/engine/view_entry.h"
+
+#include <algorithm>
+
+namespace notavi {
+namespace {
+
+// Compares phrase + rest of two entries as one byte string each, without joining them.
+int compareTexts(const ViewEntry& a, const ViewEntry& b)
+{
+    std::string_view aParts[2] = {a.phrase, a.rest};
+    std::string_view bParts[2] = {b.phrase, b.rest};
+    std::size_t ai = 0;
+    std::size_t bi = 0;
+    std::string_view x = aParts[0];
+    std::string_view y = bParts[0];
+    for (;;) {
+        while (x.empty() && ai < 1)
+            x = aParts[++ai];
+        while (y.empty() && bi < 1)
+            y = bParts[++bi];
+        if (x.empty() || y.empty())
+            return x.empty() ? (y.empty() ? 0 : -1) : 1;
+        const std::size_t n = std::min(x.size(), y.size());
+        if (const int c = x.substr(0, n).compare(y.substr(0, n)); c != 0)
+            return c;
+        x.remove_prefix(n);
+        y.remove_prefix(n);
+    }
+}
+
+} // namespace
+
+std::string ViewEntry::text() const
+{
+    std::string text;
+    text.reserve(textLength());
+    return text.append(phrase).append(rest);
+}
+
+std::string ViewEntry::sortKey() const
+{
+    return dateKey(day) + (isSeparator() ? "9" : " ");
+}
+
+bool operator==(const ViewEntry& a, const ViewEntry& b)
+{
+    return a.day == b.day && a.sourceLine == b.sourceLine && a.colour == b.colour && a.block == b.block &&
+           a.textLength() == b.textLength() && compareTexts(a, b) == 0;
+}
+
+std::uint32_t ViewTexts::addRest(std::string_view first, std::string_view second)
+{
+    rests.push_back(store.append(first, second));
+    return static_cast<std::uint32_t>(rests.size() - 1);
+}
+
+ViewEntries::ViewEntries() : m_texts(std::make_shared<ViewTexts>()) {}
+
+ViewEntries::ViewEntries(std::shared_ptr<ViewTexts> texts, std::vector<ViewRecord> records)
+    : m_texts(std::move(texts)), m_records(std::move(records))
+{
+}
+
+ViewEntry ViewEntries::operator[](std::size_t index) const
+{
+    const ViewRecord& record = m_records[index];
+    ViewEntry entry;
+    entry.day = record.day;
+    entry.sourceLine = record.sourceLine;
+    entry.colour = record.colour;
+    entry.block = record.block;
+    if (record.rest != ViewRecord::kNoRest)
+        entry.rest = m_texts->rests[record.rest];
+    if (record.flags & ViewRecord::kDayPhrase)
+        entry.phrase = m_texts->phrases[static_cast<std::size_t>(record.day - m_texts->firstDay)];
+    return entry;
+}
+
+void ViewEntries::clear()
+{
+    m_records.clear();
+    m_texts = std::make_shared<ViewTexts>();
+}
+
+void ViewEntries::add(DayNumber day, std::string_view text, int sourceLine, int colour, int block)
+{
+    ViewRecord record;
+    record.day = day;
+    record.rest = m_texts->addRest(text);
+    record.sourceLine = sourceLine;
+    record.colour = static_cast<std::uint8_t>(colour);
+    record.block = static_cast<std::uint8_t>(block);
+    m_records.push_back(record);
+}
+
+void ViewEntries::addSeparator(DayNumber day)
+{
+    ViewRecord record;
+    record.day = day;
+    record.sourceLine = kSeparatorSourceLine;
+    m_records.push_back(record);
+}
+
+void ViewEntries::sort()
+{
+    std::vector<std::size_t> order(size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t i, std::size_t j) {
+        const ViewEntry a = (*this)[i];
+        const ViewEntry b = (*this)[j];
+        if (a.day != b.day)
+            return a.day < b.day;
+        if (a.isSeparator() != b.isSeparator())
+            return b.isSeparator();
+        return compareTexts(a, b) < 0;
+    });
+    std::vector<ViewRecord> sorted;
+    sorted.reserve(order.size());
+    for (std::size_t i : order)
+        sorted.push_back(m_records[i]);
+    m_records = std::move(sorted);
+}
+
+bool operator==(const ViewEntries& a, const ViewEntries& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+} // namespace notavi
