@@ -13,7 +13,8 @@ int effectiveColour(const ViewEntry& entry, const ViewOutput& view)
 {
     if (entry.colour != 0)
         return entry.colour;
-    return entry.block < view.blockColours.size() ? view.blockColours[entry.block] : 0;
+    const auto block = static_cast<std::size_t>(entry.block);
+    return block < view.blockColours.size() ? view.blockColours[block] : 0;
 }
 
 std::string ansiForeground(int code)

@@ -6,8 +6,13 @@ namespace notavi {
 
 Lines splitLines(std::string_view bytes)
 {
+    // Counted first, so that the list is made once at its size: moving it as it grows would touch
+    // twice the memory.
+    std::size_t count = 1;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        count += bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
     Lines lines;
-    lines.reserve(bytes.size() / 32 + 1);
+    lines.reserve(count);
     std::size_t start = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];

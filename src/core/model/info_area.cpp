@@ -4,6 +4,7 @@
 #include "core/model/info_texts.h"
 #include "core/model/windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace notavi {
@@ -136,8 +137,10 @@ std::size_t repairInfoLines(Lines& lines, Lines& out, bool& corrected, bool& are
     return next;
 }
 
-// Everything after line 11, in one pass; deletions from out never reach into the info area.
-void removeOutdatedLines(Lines& lines, std::size_t next, Lines& out, bool& corrected, bool areaRepaired)
+// Everything after line 11, in one pass, moved up in place to `written`: the lines are kept
+// where they are rather than in a second list. Deletions never reach into the info area.
+void removeOutdatedLines(Lines& lines, std::size_t next, std::size_t written, bool& corrected,
+                         bool areaRepaired)
 {
     const std::size_t count = lines.size();
     for (std::size_t i = next; i < count;) {
@@ -148,14 +151,16 @@ void removeOutdatedLines(Lines& lines, std::size_t next, Lines& out, bool& corre
             continue;
         }
         if (!opensOlderBlock(line)) {
-            out.push_back(std::move(line));
+            if (written != i)
+                lines[written] = std::move(line);
+            ++written;
             ++i;
             continue;
         }
         corrected = true;
         ++i;
-        while (out.size() > kInfoLineCount && leadsOlderBlock(out.back()))
-            out.pop_back();
+        while (written > kInfoLineCount && leadsOlderBlock(lines[written - 1]))
+            --written;
         while (i < count && inOlderBlock(lines[i])) {
             const bool endLine = lines[i].starts_with('@');
             ++i;
@@ -163,6 +168,7 @@ void removeOutdatedLines(Lines& lines, std::size_t next, Lines& out, bool& corre
                 break;
         }
     }
+    lines.resize(written);
 }
 
 // Stray "*" lines directly below the info area.
@@ -191,14 +197,19 @@ Lines standardInfoArea()
 
 bool repairInfoArea(Lines& lines)
 {
-    Lines out;
-    out.reserve(lines.size() + kInfoLineCount);
+    Lines head;
+    head.reserve(kInfoLineCount);
     bool corrected = false;
     bool areaRepaired = false;
-    const std::size_t next = repairInfoLines(lines, out, corrected, areaRepaired);
-    removeOutdatedLines(lines, next, out, corrected, areaRepaired);
-    removeStarsAtLine12(out, corrected);
-    lines = std::move(out);
+    const std::size_t next = repairInfoLines(lines, head, corrected, areaRepaired);
+    // The repaired info area takes the place of the lines it was made from; lines it inserted
+    // need room of their own.
+    if (head.size() > next)
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(next), head.size() - next, std::string());
+    const std::size_t rest = std::max(next, head.size());
+    std::move(head.begin(), head.end(), lines.begin());
+    removeOutdatedLines(lines, rest, head.size(), corrected, areaRepaired);
+    removeStarsAtLine12(lines, corrected);
     return corrected;
 }
 
