@@ -232,34 +232,35 @@ void Evaluation::internalEntry(std::string text, BlockKind block)
 
 void Evaluation::addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block)
 {
-    ViewRecord record;
-    record.day = rangeStart + dayOffset;
+    ViewText entryOf;
     // Computed blocks run after the walk over the file and have no line of their own.
     const bool internal = blockNumber(block) >= kUserBlockCount;
-    record.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
-    record.colour = static_cast<std::uint8_t>(colour);
-    record.block = static_cast<std::uint8_t>(blockNumber(block));
+    entryOf.sourceLine = internal ? kInternalSourceLine : static_cast<int>(currentLine);
+    entryOf.colour = static_cast<std::uint8_t>(colour);
+    entryOf.block = static_cast<std::uint8_t>(blockNumber(block));
+    std::uint32_t index = 0;
     if (dayOffset >= 0 && dayOffset <= rangeLength) {
         daysWithEntries[static_cast<std::size_t>(dayOffset)] = true;
         makeDayPhrase(dayOffset);
-        record.flags = ViewRecord::kDayPhrase;
-        record.rest = restOf(verb, text);
+        entryOf.flags = ViewText::kDayPhrase;
+        index = textOf(entryOf, verb, text);
     } else {
         // Never produced by the evaluators; kept visible so that such a fault shows in the view.
-        record.rest = texts->addRest("*** Fehler: V_IN_Differenz = " + std::to_string(dayOffset) +
-                                     std::to_string(record.sourceLine));
+        index = texts->add(entryOf, "*** Fehler: V_IN_Differenz = " + std::to_string(dayOffset) +
+                                        std::to_string(entryOf.sourceLine));
     }
-    made.push_back(record);
+    made.push_back({rangeStart + dayOffset, index});
 }
 
-std::uint32_t Evaluation::restOf(std::string_view verb, std::string_view text)
+std::uint32_t Evaluation::textOf(const ViewText& entryOf, std::string_view verb, std::string_view text)
 {
-    if (!texts->rests.empty()) {
-        const std::string_view last = texts->rests.back();
-        if (last.size() == verb.size() + text.size() && last.starts_with(verb) && last.ends_with(text))
-            return static_cast<std::uint32_t>(texts->rests.size() - 1);
-    }
-    return texts->addRest(verb, text);
+    const ViewText& last = texts->texts.back();
+    if (last.sourceLine == entryOf.sourceLine && last.colour == entryOf.colour &&
+        last.block == entryOf.block && last.flags == entryOf.flags &&
+        last.rest.size() == verb.size() + text.size() && last.rest.starts_with(verb) &&
+        last.rest.ends_with(text))
+        return static_cast<std::uint32_t>(texts->texts.size() - 1);
+    return texts->add(entryOf, verb, text);
 }
 
 void Evaluation::makeDayPhrase(int offset)

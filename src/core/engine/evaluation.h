@@ -121,8 +121,8 @@ class Evaluation
 
   private:
     void addEntry(std::string_view verb, const std::string& text, int colour, BlockKind block);
-    // The rest of an entry: a recurring line gives the same one on every day, kept once.
-    std::uint32_t restOf(std::string_view verb, std::string_view text);
+    // The text of an entry: a recurring line gives the same one on every day, kept once.
+    std::uint32_t textOf(const ViewText& entryOf, std::string_view verb, std::string_view text);
     // The day word or date phrase of each day of the range, made once per day.
     void makeDayPhrase(int offset);
 

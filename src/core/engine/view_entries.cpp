@@ -50,10 +50,18 @@ bool operator==(const ViewEntry& a, const ViewEntry& b)
            a.textLength() == b.textLength() && compareTexts(a, b) == 0;
 }
 
-std::uint32_t ViewTexts::addRest(std::string_view first, std::string_view second)
+ViewTexts::ViewTexts()
 {
-    rests.push_back(store.append(first, second));
-    return static_cast<std::uint32_t>(rests.size() - 1);
+    ViewText separator;
+    separator.sourceLine = kSeparatorSourceLine;
+    texts.push_back(separator);
+}
+
+std::uint32_t ViewTexts::add(ViewText text, std::string_view first, std::string_view second)
+{
+    text.rest = store.append(first, second);
+    texts.push_back(text);
+    return static_cast<std::uint32_t>(texts.size() - 1);
 }
 
 ViewEntries::ViewEntries() : m_texts(std::make_shared<ViewTexts>()) {}
@@ -65,15 +73,15 @@ ViewEntries::ViewEntries(std::shared_ptr<ViewTexts> texts, std::vector<ViewRecor
 
 ViewEntry ViewEntries::operator[](std::size_t index) const
 {
-    const ViewRecord& record = m_records[index];
+    const ViewRecord record = m_records[index];
+    const ViewText& text = m_texts->texts[record.text];
     ViewEntry entry;
     entry.day = record.day;
-    entry.sourceLine = record.sourceLine;
-    entry.colour = record.colour;
-    entry.block = record.block;
-    if (record.rest != ViewRecord::kNoRest)
-        entry.rest = m_texts->rests[record.rest];
-    if (record.flags & ViewRecord::kDayPhrase)
+    entry.rest = text.rest;
+    entry.sourceLine = text.sourceLine;
+    entry.colour = text.colour;
+    entry.block = text.block;
+    if (text.flags & ViewText::kDayPhrase)
         entry.phrase = m_texts->phrases[static_cast<std::size_t>(record.day - m_texts->firstDay)];
     return entry;
 }
@@ -86,21 +94,16 @@ void ViewEntries::clear()
 
 void ViewEntries::add(DayNumber day, std::string_view text, int sourceLine, int colour, int block)
 {
-    ViewRecord record;
-    record.day = day;
-    record.rest = m_texts->addRest(text);
-    record.sourceLine = sourceLine;
-    record.colour = static_cast<std::uint8_t>(colour);
-    record.block = static_cast<std::uint8_t>(block);
-    m_records.push_back(record);
+    ViewText made;
+    made.sourceLine = sourceLine;
+    made.colour = static_cast<std::uint8_t>(colour);
+    made.block = static_cast<std::uint8_t>(block);
+    m_records.push_back({day, m_texts->add(made, text)});
 }
 
 void ViewEntries::addSeparator(DayNumber day)
 {
-    ViewRecord record;
-    record.day = day;
-    record.sourceLine = kSeparatorSourceLine;
-    m_records.push_back(record);
+    m_records.push_back({day, ViewTexts::kSeparator});
 }
 
 void ViewEntries::sort()

@@ -45,31 +45,41 @@ struct ViewEntry
     friend bool operator==(const ViewEntry& a, const ViewEntry& b);
 };
 
-// How a list keeps an entry: 16 bytes, the texts held once by the list.
-struct ViewRecord
+// What the entries of one line on different days share: the rest of the text and where it comes
+// from. A recurring line makes one and uses it on every day it occurs.
+struct ViewText
 {
-    static constexpr std::uint32_t kNoRest = std::numeric_limits<std::uint32_t>::max();
-    static constexpr std::uint8_t kDayPhrase = 1; // the text begins with the phrase of its day
+    static constexpr std::uint8_t kDayPhrase = 1; // the entry's text begins with its day's phrase
 
-    DayNumber day = 0;
-    std::uint32_t rest = kNoRest; // index into ViewTexts::rests
+    std::string_view rest;
     std::int32_t sourceLine = kInternalSourceLine;
     std::uint8_t colour = 0;
     std::uint8_t block = 0;
     std::uint8_t flags = 0;
-    std::uint8_t unused = 0;
 };
 
-// The texts of a list: the phrase of each day from firstDay on, and the rests. A recurring line
-// repeats its rest on every day it occurs; it is kept once.
+// How a list keeps an entry: its day and its text, 8 bytes.
+struct ViewRecord
+{
+    DayNumber day = 0;
+    std::uint32_t text = 0; // index into ViewTexts::texts
+};
+
+// The texts of a list: the phrase of each day from firstDay on, and the texts of the entries; the
+// first is that of the separator lines.
 struct ViewTexts
 {
+    static constexpr std::uint32_t kSeparator = 0;
+
+    ViewTexts();
+
     TextStore store;
     DayNumber firstDay = 0;
     std::vector<std::string_view> phrases;
-    std::vector<std::string_view> rests;
+    std::vector<ViewText> texts;
 
-    std::uint32_t addRest(std::string_view first, std::string_view second = {});
+    // Stores first + second as the rest of a new text.
+    std::uint32_t add(ViewText text, std::string_view first, std::string_view second = {});
 };
 
 class ViewEntries

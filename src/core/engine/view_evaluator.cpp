@@ -93,7 +93,7 @@ void walkFile(Evaluation& ev)
 // The school-holiday entries are made before the walk; end lines the walk inserted above their
 // block move their lines down, and the commands on the view must find the right line. The walk
 // inserts no line inside that block, so all of them move by the number inserted above its header.
-// They are the first madeBefore entries.
+// Theirs are the texts made before the walk (the first one is that of the separator lines).
 void shiftSourceLines(Evaluation& ev, std::size_t madeBefore, std::size_t header,
                       const std::vector<std::size_t>& inserted)
 {
@@ -101,8 +101,8 @@ void shiftSourceLines(Evaluation& ev, std::size_t madeBefore, std::size_t header
     for (std::size_t at : inserted)
         if (at <= header + shift)
             ++shift;
-    for (std::size_t i = 0; i < madeBefore && shift != 0; ++i)
-        ev.made[i].sourceLine += static_cast<int>(shift);
+    for (std::size_t i = ViewTexts::kSeparator + 1; i < madeBefore && shift != 0; ++i)
+        ev.texts->texts[i].sourceLine += static_cast<int>(shift);
 }
 
 void evaluateInternalBlocks(Evaluation& ev)
@@ -123,11 +123,14 @@ void evaluateInternalBlocks(Evaluation& ev)
             evaluateMoonPhase(ev, phase);
 }
 
-// Each distinct rest ranked by its bytes (std::string_view compares them as unsigned char: the
+// Each text ranked by its rest's bytes (std::string_view compares them as unsigned char: the
 // Windows-1252 code order); equal rests share a rank, so that their entries keep the order in which
 // they were made.
-std::vector<std::uint32_t> rankRests(const std::vector<std::string_view>& rests)
+std::vector<std::uint32_t> rankTexts(const std::vector<ViewText>& texts)
 {
+    std::vector<std::string_view> rests(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        rests[i] = texts[i].rest;
     std::vector<std::uint32_t> byText(rests.size());
     for (std::size_t i = 0; i < byText.size(); ++i)
         byText[i] = static_cast<std::uint32_t>(i);
@@ -144,19 +147,19 @@ std::vector<std::uint32_t> rankRests(const std::vector<std::string_view>& rests)
     return rank;
 }
 
-// Stable: the records from `from` into `to` in the order of the ranks of their rests.
-void placeByRest(const std::vector<ViewRecord>& from, std::vector<ViewRecord>& to,
+// Stable: the records from `from` into `to` in the order of the ranks of their texts.
+void placeByText(const std::vector<ViewRecord>& from, std::vector<ViewRecord>& to,
                  const std::vector<std::uint32_t>& rank)
 {
     std::vector<std::uint32_t> start(rank.size() + 1, 0);
     for (const ViewRecord& record : from)
-        ++start[rank[record.rest] + 1];
+        ++start[rank[record.text] + 1];
     for (std::size_t k = 1; k < start.size(); ++k)
         start[k] += start[k - 1];
     to.clear();
     to.resize(from.size());
     for (const ViewRecord& record : from)
-        to[start[rank[record.rest]]++] = record;
+        to[start[rank[record.text]]++] = record;
 }
 
 // Stable: the records from `from` into `to` day by day, each day followed by its separator line
@@ -184,12 +187,8 @@ void placeByDay(const std::vector<ViewRecord>& from, std::vector<ViewRecord>& to
     to.resize(at);
     for (const ViewRecord& record : from)
         to[start[static_cast<std::size_t>(record.day - ev.rangeStart)]++] = record;
-    for (std::size_t position : separatorAt) {
-        ViewRecord separator;
-        separator.day = to[position - 1].day;
-        separator.sourceLine = kSeparatorSourceLine;
-        to[position] = separator;
-    }
+    for (std::size_t position : separatorAt)
+        to[position] = {to[position - 1].day, ViewTexts::kSeparator};
 }
 
 // Room for the entries up front, so that the list is not copied as it grows: a year view makes
@@ -212,8 +211,9 @@ void reserveEntries(Evaluation& ev, EvaluationPass pass)
 ViewEntries assembleView(Evaluation& ev, bool separators)
 {
     std::vector<ViewRecord>& made = ev.made;
-    const bool allInRange = std::all_of(made.begin(), made.end(),
-                                        [](const ViewRecord& r) { return r.flags & ViewRecord::kDayPhrase; });
+    const bool allInRange = std::all_of(made.begin(), made.end(), [&ev](const ViewRecord& r) {
+        return ev.texts->texts[r.text].flags & ViewText::kDayPhrase;
+    });
     if (!allInRange) {
         // Entries outside the range (an evaluator's fault) take their place by their days.
         ViewEntries view(ev.texts, std::move(made));
@@ -225,9 +225,9 @@ ViewEntries assembleView(Evaluation& ev, bool separators)
             view.pop_back();
         return view;
     }
-    std::vector<ViewRecord> byRest;
-    placeByRest(made, byRest, rankRests(ev.texts->rests));
-    placeByDay(byRest, made, ev, separators);
+    std::vector<ViewRecord> byText;
+    placeByText(made, byText, rankTexts(ev.texts->texts));
+    placeByDay(byText, made, ev, separators);
     return ViewEntries(ev.texts, std::move(made));
 }
 
@@ -258,11 +258,11 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
         ev.currentLine = *holidays;
         evaluateSchoolHolidays(ev);
     }
-    const std::size_t holidayEntries = ev.made.size();
+    const std::size_t holidayTexts = ev.texts->texts.size();
     const std::size_t insertedBeforeWalk = ev.insertedLines.size();
     walkFile(ev);
     if (holidays)
-        shiftSourceLines(ev, holidayEntries, *holidays,
+        shiftSourceLines(ev, holidayTexts, *holidays,
                          std::vector<std::size_t>(ev.insertedLines.begin() +
                                                       static_cast<std::ptrdiff_t>(insertedBeforeWalk),
                                                   ev.insertedLines.end()));
