@@ -77,9 +77,19 @@ std::optional<int> BlockCatalogue::blockOfCode(std::string_view code)
 
 std::optional<int> BlockCatalogue::headerBlock(std::string_view line)
 {
+    // Asked of nearly every line of the file: three bytes compared in place, nothing copied.
     if (line.size() < 3)
         return std::nullopt;
-    return blockOfCode(toUpper1252(line.substr(0, 3)));
+    const char first = toUpper1252(line[0]);
+    const char second = toUpper1252(line[1]);
+    const char third = toUpper1252(line[2]);
+    const auto& t = table();
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kUserBlockCount); ++i) {
+        const std::string& code = t[i].code;
+        if (code[0] == first && code[1] == second && code[2] == third)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
 }
 
 } // namespace notavi
