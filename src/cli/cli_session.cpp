@@ -8,6 +8,7 @@
 #include "core/model/data_files.h"
 #include "core/model/default_file.h"
 #include "core/model/info_area.h"
+#include "core/model/storage.h"
 #include "core/model/windows1252.h"
 
 #include <cstdlib>
@@ -41,7 +42,7 @@ fs::path baseFolderOf(const CliOptions& options)
     return userFolder(userFolderEnvironmentOfProcess()).value_or(programFolder);
 }
 
-LoadedFile readLines(const fs::path& path)
+LoadedFile loadFile(const fs::path& path)
 {
     LoadedFile loaded;
     RealFileSystem files;
@@ -54,13 +55,13 @@ LoadedFile readLines(const fs::path& path)
         loaded.error = "\"" + path.string() + "\" ist ein Ordner, keine Termindatei.";
         return loaded;
     }
-    std::optional<std::string> bytes = files.readAll(path);
-    if (!bytes) {
+    std::optional<Lines> lines = readLines(files, path);
+    if (!lines) {
         loaded.error = "Die Termindatei \"" + path.string() + "\" konnte nicht gelesen werden.";
         return loaded;
     }
     loaded.ok = true;
-    loaded.lines = splitLines(*bytes);
+    loaded.lines = std::move(*lines);
     // Like the window: an empty file counts as missing, so only the computed blocks are shown.
     if (!loaded.lines.empty())
         loaded.repaired = repairInfoArea(loaded.lines);
@@ -122,7 +123,7 @@ int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
     }
     const fs::path base = baseFolderOf(options);
     const fs::path path = options.file ? fs::path(*options.file) : base / kDataFileName;
-    LoadedFile loaded = readLines(path);
+    LoadedFile loaded = loadFile(path);
     if (!loaded.ok && !(loaded.missing && !options.file)) {
         err << "notavi-cli: " << loaded.error << "\n";
         return 2;

@@ -128,21 +128,19 @@ void evaluateInternalBlocks(Evaluation& ev)
 // they were made.
 std::vector<std::uint32_t> rankTexts(const std::vector<ViewText>& texts)
 {
-    std::vector<std::string_view> rests(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        rests[i] = texts[i].rest;
-    std::vector<std::uint32_t> byText(rests.size());
-    for (std::size_t i = 0; i < byText.size(); ++i)
-        byText[i] = static_cast<std::uint32_t>(i);
-    std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return rests[a] != rests[b] ? rests[a] < rests[b] : a < b;
+    std::vector<std::uint32_t> byRest(texts.size());
+    for (std::size_t i = 0; i < byRest.size(); ++i)
+        byRest[i] = static_cast<std::uint32_t>(i);
+    std::sort(byRest.begin(), byRest.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int order = texts[a].rest.compare(texts[b].rest);
+        return order != 0 ? order < 0 : a < b;
     });
-    std::vector<std::uint32_t> rank(rests.size());
+    std::vector<std::uint32_t> rank(texts.size());
     std::uint32_t current = 0;
-    for (std::size_t r = 0; r < byText.size(); ++r) {
-        if (r > 0 && rests[byText[r]] != rests[byText[r - 1]])
+    for (std::size_t r = 0; r < byRest.size(); ++r) {
+        if (r > 0 && texts[byRest[r]].rest != texts[byRest[r - 1]].rest)
             ++current;
-        rank[byText[r]] = current;
+        rank[byRest[r]] = current;
     }
     return rank;
 }
@@ -202,6 +200,8 @@ void reserveEntries(Evaluation& ev, EvaluationPass pass)
     const std::size_t days = static_cast<std::size_t>(ev.rangeLength) + 1;
     const std::size_t perLine = days / 7 + 1;
     ev.made.reserve(std::min(ev.lines.size() * perLine + 4 * days, kMostReserved) + days);
+    // A line makes one text, a birthday one for its age and one for a thousand days.
+    ev.texts->texts.reserve(std::min(ev.lines.size() * 2 + 4 * days, kMostReserved));
 }
 
 // The view in its order: day by day, each day's entries by their texts (equal texts in the order

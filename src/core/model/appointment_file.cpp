@@ -6,26 +6,74 @@ namespace notavi {
 
 Lines splitLines(std::string_view bytes)
 {
-    // Counted first, so that the list is made once at its size: moving it as it grows would touch
-    // twice the memory.
-    std::size_t count = 1;
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        count += bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
-    Lines lines;
-    lines.reserve(count);
+    LineCounter counter;
+    counter.feed(bytes);
+    LineSplitter splitter(counter.count());
+    splitter.feed(bytes);
+    return splitter.finish();
+}
+
+LineSplitter::LineSplitter(std::size_t expectedLines)
+{
+    m_lines.reserve(expectedLines);
+}
+
+void LineSplitter::feed(std::string_view piece)
+{
     std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
+    if (m_afterCr && !piece.empty()) {
+        m_afterCr = false;
+        if (piece[0] == '\n')
+            start = 1; // the LF of a CR LF that the last piece ended with
+    }
+    for (std::size_t i = start; i < piece.size(); ++i) {
+        const char c = piece[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines.emplace_back(bytes.substr(start, i - start));
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
+        if (m_partial.empty()) {
+            m_lines.emplace_back(piece.substr(start, i - start));
+        } else {
+            m_partial.append(piece.substr(start, i - start));
+            m_lines.push_back(std::move(m_partial));
+            m_partial.clear();
+        }
+        if (c == '\r') {
+            if (i + 1 == piece.size())
+                m_afterCr = true;
+            else if (piece[i + 1] == '\n')
+                ++i;
+        }
         start = i + 1;
     }
-    if (start < bytes.size())
-        lines.emplace_back(bytes.substr(start));
-    return lines;
+    m_partial.append(piece.substr(start));
+}
+
+Lines LineSplitter::finish()
+{
+    if (!m_partial.empty())
+        m_lines.push_back(std::move(m_partial));
+    m_partial.clear();
+    m_afterCr = false;
+    return std::move(m_lines);
+}
+
+void LineCounter::feed(std::string_view piece)
+{
+    for (const char c : piece) {
+        if (c == '\n') {
+            if (!m_afterCr)
+                ++m_ends;
+            m_afterCr = false;
+            m_open = false;
+        } else if (c == '\r') {
+            ++m_ends;
+            m_afterCr = true;
+            m_open = false;
+        } else {
+            m_afterCr = false;
+            m_open = true;
+        }
+    }
 }
 
 std::string joinLines(const Lines& lines)

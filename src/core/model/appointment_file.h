@@ -19,6 +19,37 @@ struct AppointmentFile
 // CR LF, a lone LF and a lone CR each end a line; a final line end adds no empty line.
 // Every other byte (NUL included) is kept as it is.
 Lines splitLines(std::string_view bytes);
+
+// splitLines over bytes that come in pieces: a line, or a CR LF, may span two pieces.
+class LineSplitter
+{
+  public:
+    // Room for this many lines is made up front (see LineCounter).
+    explicit LineSplitter(std::size_t expectedLines = 0);
+    void feed(std::string_view piece);
+    Lines finish();
+
+  private:
+    Lines m_lines;
+    std::string m_partial; // the start of a line whose end is in a later piece
+    bool m_afterCr = false;
+};
+
+// The number of lines splitLines makes of bytes that come in pieces, so that the list of lines can
+// be made at its size (growing it would move it and touch twice the memory).
+class LineCounter
+{
+  public:
+    void feed(std::string_view piece);
+
+    std::size_t count() const { return m_ends + (m_open ? 1 : 0); }
+
+  private:
+    std::size_t m_ends = 0;
+    bool m_open = false; // bytes after the last line end
+    bool m_afterCr = false;
+};
+
 // Every line followed by CR LF.
 std::string joinLines(const Lines& lines);
 

@@ -93,30 +93,45 @@ std::int64_t RealFileSystem::size(const Path& path) const
     return static_cast<std::int64_t>(info.st_size);
 }
 
-std::optional<std::string> RealFileSystem::readAll(const Path& path) const
+bool FileSystem::readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const
+{
+    const std::optional<std::string> bytes = readAll(path);
+    if (bytes)
+        piece(*bytes);
+    return bytes.has_value();
+}
+
+bool RealFileSystem::readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const
 {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
-        return std::nullopt;
-
+        return false;
     struct stat info = {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
+        return false;
     // Read until the end rather than trusting the size: the file may grow or shrink meanwhile.
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return std::nullopt;
+            return false;
         }
         if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+            return true;
+        piece(std::string_view(buffer, static_cast<std::size_t>(got)));
     }
+}
+
+std::optional<std::string> RealFileSystem::readAll(const Path& path) const
+{
+    std::string bytes;
+    const std::int64_t expected = size(path);
+    if (expected > 0)
+        bytes.reserve(static_cast<std::size_t>(expected));
+    if (!readInPieces(path, [&bytes](std::string_view piece) { bytes.append(piece); }))
+        return std::nullopt;
     return bytes;
 }
 

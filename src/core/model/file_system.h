@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ class FileSystem
     virtual std::int64_t size(const Path& path) const = 0;
     // The whole content of a regular file; nullopt when it cannot be read.
     virtual std::optional<std::string> readAll(const Path& path) const = 0;
+    // The content of a regular file handed to `piece` in order, without holding all of it at once;
+    // false when it cannot be read (the pieces before the failure were handed over).
+    virtual bool readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const;
     // Creates a file that must not exist yet, writes the bytes and syncs them to the disk. On failure
     // a partly written file may remain; the caller removes it.
     virtual bool writeNewFile(const Path& path, std::string_view bytes) = 0;
@@ -50,6 +54,7 @@ class RealFileSystem final : public FileSystem
     bool isDirectory(const Path& path) const override;
     std::int64_t size(const Path& path) const override;
     std::optional<std::string> readAll(const Path& path) const override;
+    bool readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const override;
     bool writeNewFile(const Path& path, std::string_view bytes) override;
     bool replaceFile(const Path& from, const Path& to) override;
     bool removeFile(const Path& path) override;

@@ -64,6 +64,17 @@ bool writeBack(FileSystem& fs, const Path& baseFolder, const Lines& lines)
     return atomicWrite(fs, dataFile(baseFolder), joinLines(lines));
 }
 
+std::optional<Lines> readLines(const FileSystem& fs, const Path& path)
+{
+    LineCounter counter;
+    if (!fs.readInPieces(path, [&counter](std::string_view piece) { counter.feed(piece); }))
+        return std::nullopt;
+    LineSplitter splitter(counter.count());
+    if (!fs.readInPieces(path, [&splitter](std::string_view piece) { splitter.feed(piece); }))
+        return std::nullopt;
+    return splitter.finish();
+}
+
 MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
 {
     const Path data = dataFile(baseFolder);
@@ -79,12 +90,11 @@ MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
         result.defaultSave = saveWithBackup(fs, baseFolder, lines);
         return result;
     }
-    auto bytes = fs.readAll(data);
-    if (!bytes)
+    std::optional<Lines> lines = readLines(fs, data);
+    if (!lines)
         return readFailure();
     result.status = MainLoadStatus::Loaded;
-    result.file.lines = splitLines(*bytes);
-    bytes.reset(); // a large file need not be held twice during the repair
+    result.file.lines = std::move(*lines);
     result.corrected = repairInfoArea(result.file.lines);
     return result;
 }
@@ -94,10 +104,10 @@ EditorLoadResult loadEditorText(const FileSystem& fs, const Path& baseFolder)
     const Path data = dataFile(baseFolder);
     if (!fs.exists(data))
         return {EditorLoadStatus::NotFound, {}};
-    auto bytes = fs.readAll(data);
-    if (!bytes)
+    std::optional<Lines> lines = readLines(fs, data);
+    if (!lines)
         return {EditorLoadStatus::ReadFailed, {}};
-    return {EditorLoadStatus::Loaded, splitLines(*bytes)};
+    return {EditorLoadStatus::Loaded, std::move(*lines)};
 }
 
 } // namespace notavi

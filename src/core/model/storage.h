@@ -49,6 +49,10 @@ struct MainLoadResult
     bool loaded() const { return status != MainLoadStatus::ReadFailed; }
 };
 
+// The lines of a file, read twice in pieces: once to count them, once to split them, so that the
+// whole content is never held beside its lines and the list of lines is made once at its size.
+std::optional<Lines> readLines(const FileSystem& fs, const Path& path);
+
 MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder);
 
 enum class EditorLoadStatus

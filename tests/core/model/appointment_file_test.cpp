@@ -15,6 +15,48 @@ TEST(AppointmentFile, EveryKindOfLineEndEndsALine)
     EXPECT_EQ(splitLines(std::string("x\0y", 3)), (Lines{std::string("x\0y", 3)}));
 }
 
+// A file read in pieces may have a line, or the CR and LF of one line end, on both sides of a cut.
+TEST(AppointmentFile, LinesReadInPiecesAreTheLinesOfTheWhole)
+{
+    struct Case
+    {
+        std::string bytes;
+        Lines lines;
+    };
+
+    const Case cases[] = {
+        {"", {}},
+        {"\n", {""}},
+        {"\r", {""}},
+        {"\r\n", {""}},
+        {"\r\r\n\n", {"", "", ""}},
+        {"ab\r\ncd", {"ab", "cd"}},
+        {"ab\rcd\n", {"ab", "cd"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {std::string("x\0\ry\0", 5), {std::string("x\0", 2), std::string("y\0", 2)}},
+        {"lang\xE4\xFC\r\n\r\nz", {"lang\xE4\xFC", "", "z"}},
+    };
+    for (const Case& c : cases) {
+        const std::string& b = c.bytes;
+        for (std::size_t cut1 = 0; cut1 <= b.size(); ++cut1) {
+            for (std::size_t cut2 = cut1; cut2 <= b.size(); ++cut2) {
+                const std::string_view pieces[] = {std::string_view(b).substr(0, cut1),
+                                                   std::string_view(b).substr(cut1, cut2 - cut1),
+                                                   std::string_view(b).substr(cut2)};
+                LineCounter counter;
+                LineSplitter splitter;
+                for (std::string_view piece : pieces) {
+                    counter.feed(piece);
+                    splitter.feed(piece);
+                }
+                EXPECT_EQ(splitter.finish(), c.lines)
+                    << testing::PrintToString(b) << " cut at " << cut1 << ", " << cut2;
+                EXPECT_EQ(counter.count(), c.lines.size()) << testing::PrintToString(b);
+            }
+        }
+    }
+}
+
 TEST(AppointmentFile, WritesCrLfAfterEveryLine)
 {
     EXPECT_EQ(joinLines({"a", "", "\xE4"}), "a\r\n\r\n\xE4\r\n");
