@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace notavi {
 namespace {
@@ -10,6 +11,22 @@ namespace {
 constexpr std::size_t kBlockSize = 256 * 1024;
 
 } // namespace
+
+TextStore::TextStore(TextStore&& other) noexcept
+    : m_blocks(std::move(other.m_blocks)), m_free(std::exchange(other.m_free, nullptr)),
+      m_left(std::exchange(other.m_left, 0))
+{
+    other.m_blocks.clear();
+}
+
+TextStore& TextStore::operator=(TextStore&& other) noexcept
+{
+    m_blocks = std::move(other.m_blocks);
+    other.m_blocks.clear();
+    m_free = std::exchange(other.m_free, nullptr);
+    m_left = std::exchange(other.m_left, 0);
+    return *this;
+}
 
 char* TextStore::reserve(std::size_t size)
 {

@@ -16,8 +16,9 @@ class TextStore
     TextStore() = default;
     TextStore(const TextStore&) = delete;
     TextStore& operator=(const TextStore&) = delete;
-    TextStore(TextStore&&) noexcept = default;
-    TextStore& operator=(TextStore&&) noexcept = default;
+    // A moved-from store starts afresh: it must not write into the blocks it handed over.
+    TextStore(TextStore&& other) noexcept;
+    TextStore& operator=(TextStore&& other) noexcept;
 
     // Stores the parts one after the other as one text.
     std::string_view append(std::string_view first, std::string_view second = {});

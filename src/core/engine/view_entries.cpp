@@ -1,7 +1,10 @@
 #include "core/calendar/german_text.h"
 #include "core/engine/view_entry.h"
+#include "core/model/block_catalogue.h"
+#include "core/model/colour_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace notavi {
 namespace {
@@ -64,8 +67,6 @@ std::uint32_t ViewTexts::add(ViewText text, std::string_view first, std::string_
     return static_cast<std::uint32_t>(texts.size() - 1);
 }
 
-ViewEntries::ViewEntries() : m_texts(std::make_shared<ViewTexts>()) {}
-
 ViewEntries::ViewEntries(std::shared_ptr<ViewTexts> texts, std::vector<ViewRecord> records)
     : m_texts(std::move(texts)), m_records(std::move(records))
 {
@@ -89,20 +90,44 @@ ViewEntry ViewEntries::operator[](std::size_t index) const
 void ViewEntries::clear()
 {
     m_records.clear();
-    m_texts = std::make_shared<ViewTexts>();
+    m_texts.reset();
+}
+
+ViewTexts& ViewEntries::ownTexts()
+{
+    if (!m_texts) {
+        m_texts = std::make_shared<ViewTexts>();
+    } else if (m_texts.use_count() > 1) {
+        // Another list reads these texts: this one goes on with copies of its own.
+        auto own = std::make_shared<ViewTexts>();
+        for (std::size_t i = 0; i < m_records.size(); ++i) {
+            if (m_records[i].text == ViewTexts::kSeparator)
+                continue;
+            const ViewEntry entry = (*this)[i];
+            ViewText copy = m_texts->texts[m_records[i].text];
+            copy.flags = 0; // the phrase is part of the copied text
+            m_records[i].text = own->add(copy, entry.phrase, entry.rest);
+        }
+        m_texts = std::move(own);
+    }
+    return *m_texts;
 }
 
 void ViewEntries::add(DayNumber day, std::string_view text, int sourceLine, int colour, int block)
 {
+    if (block < 0 || block >= kBlockCount)
+        throw std::invalid_argument("block number " + std::to_string(block));
     ViewText made;
     made.sourceLine = sourceLine;
-    made.colour = static_cast<std::uint8_t>(colour);
+    made.colour = static_cast<std::uint8_t>(colour >= 0 && colour <= kColourCount ? colour : 0);
     made.block = static_cast<std::uint8_t>(block);
-    m_records.push_back({day, m_texts->add(made, text)});
+    const std::uint32_t index = ownTexts().add(made, text);
+    m_records.push_back({day, index});
 }
 
 void ViewEntries::addSeparator(DayNumber day)
 {
+    ownTexts();
     m_records.push_back({day, ViewTexts::kSeparator});
 }
 

@@ -160,8 +160,8 @@ class ViewEntries
     using value_type = ViewEntry;
     using size_type = std::size_t;
 
-    ViewEntries();
-    // The list an evaluation put together; copies of it share its texts.
+    ViewEntries() = default;
+    // The list an evaluation put together. Copies share its texts until one of them adds an entry.
     ViewEntries(std::shared_ptr<ViewTexts> texts, std::vector<ViewRecord> records);
 
     std::size_t size() const { return m_records.size(); }
@@ -182,7 +182,8 @@ class ViewEntries
 
     void pop_back() { m_records.pop_back(); }
 
-    // Appends an entry with a copy of its text, for lists made outside an evaluation.
+    // Appends an entry with a copy of its text, for lists made outside an evaluation. Colour codes
+    // outside 0..17 count as 0; a block number outside 0..16 is refused (std::invalid_argument).
     void add(DayNumber day, std::string_view text, int sourceLine = kInternalSourceLine, int colour = 0,
              int block = 0);
     void addSeparator(DayNumber day);
@@ -194,6 +195,9 @@ class ViewEntries
     friend bool operator==(const ViewEntries& a, const ViewEntries& b);
 
   private:
+    // The texts this list may add to: made on first use, and its own when a copy shared them.
+    ViewTexts& ownTexts();
+
     std::shared_ptr<ViewTexts> m_texts;
     std::vector<ViewRecord> m_records;
 };

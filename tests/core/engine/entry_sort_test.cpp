@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <random>
+#include <stdexcept>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -59,15 +60,32 @@ TEST(ViewEntriesSort, DaysFarApartAndEmptyLists)
     EXPECT_THAT(none, IsEmpty());
 }
 
-TEST(ViewEntriesSort, CopiesShareTextsAndStayValid)
+// Copies and moved-from lists are lists of their own: what one adds or clears, the other never sees.
+TEST(ViewEntriesSort, CopiesAndMovedFromListsAreIndependent)
 {
-    ViewEntries original;
-    original.add(date("07.12.2026"), "Heute Kegeln", 3);
-    ViewEntries copy = original;
-    original.clear();
-    copy.add(date("06.12.2026"), "Gestern", 4);
+    test::EngineHarness h = test::EngineHarness::userBlocksOnly();
+    h.options.separatorLines = true;
+    const test::HarnessRun run =
+        h.run(test::fileWithBlock("Wöchentliche Termine:", {"Mo Kegeln"}), "07.12.2026", 1);
+    ViewEntries evaluated = run.result.entries;
+    ASSERT_EQ(evaluated.size(), 7u);
+    ViewEntries copy = evaluated;
+    copy.add(date("06.12.2026"), "Gestern", 4, 99, 2);
     copy.sort();
-    EXPECT_THAT(daysTextsAndLines(copy), ElementsAre("20261206 |Gestern|4", "20261207 |Heute Kegeln|3"));
+    EXPECT_EQ(copy.front().text(), "Gestern");
+    EXPECT_EQ(copy.front().colour, 0) << "a colour code out of range counts as none";
+    EXPECT_EQ(copy[1].text(), test::cp("Am Montag, dem 07.12.2026 Kegeln"));
+    EXPECT_EQ(copy[1].sourceLine, 12);
+    EXPECT_EQ(evaluated, run.result.entries) << "the evaluated list is untouched";
+    EXPECT_THROW(copy.add(date("06.12.2026"), "x", 4, 0, kBlockCount), std::invalid_argument);
+
+    ViewEntries moved = std::move(copy);
+    copy.add(date("01.01.2027"), "neu", 5); // NOLINT(bugprone-use-after-move): valid, empty again
+    copy.addSeparator(date("01.01.2027"));
+    EXPECT_THAT(daysTextsAndLines(copy), ElementsAre("20270101 |neu|5", "202701019||2147483647"));
+    EXPECT_EQ(moved.size(), 8u);
+    evaluated.clear();
+    EXPECT_EQ(moved[1].text(), test::cp("Am Montag, dem 07.12.2026 Kegeln"));
 }
 
 // The defined order, with ties broken by the source line: in a file of one-time and weekly lines
