@@ -2,50 +2,79 @@
 
 #include "core/model/block_catalogue.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace notavi {
+namespace {
+
+// Where c first stands in text from `from` on, or text.size(): memchr looks at many bytes at a time.
+std::size_t findByte(std::string_view text, std::size_t from, char c)
+{
+    if (from >= text.size())
+        return text.size();
+    const void* at = std::memchr(text.data() + from, c, text.size() - from);
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - text.data()) : text.size();
+}
+
+} // namespace
 
 Lines splitLines(std::string_view bytes)
 {
     LineCounter counter;
     counter.feed(bytes);
-    LineSplitter splitter(counter.count());
+    LineSplitter splitter(counter.count(), counter.longest());
     splitter.feed(bytes);
     return splitter.finish();
 }
 
-LineSplitter::LineSplitter(std::size_t expectedLines)
+LineSplitter::LineSplitter(std::size_t expectedLines, std::size_t longestLine) : m_longest(longestLine)
 {
     m_lines.reserve(expectedLines);
 }
 
 void LineSplitter::feed(std::string_view piece)
 {
+    const std::size_t size = piece.size();
     std::size_t start = 0;
-    if (m_afterCr && !piece.empty()) {
+    if (m_afterCr && size > 0) {
         m_afterCr = false;
         if (piece[0] == '\n')
             start = 1; // the LF of a CR LF that the last piece ended with
     }
-    for (std::size_t i = start; i < piece.size(); ++i) {
-        const char c = piece[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        if (m_partial.empty()) {
-            m_lines.emplace_back(piece.substr(start, i - start));
-        } else {
-            m_partial.append(piece.substr(start, i - start));
-            m_lines.push_back(std::move(m_partial));
-            m_partial.clear();
-        }
-        if (c == '\r') {
-            if (i + 1 == piece.size())
+    std::size_t cr = findByte(piece, start, '\r');
+    std::size_t lf = findByte(piece, start, '\n');
+    for (std::size_t end = std::min(cr, lf); end < size; end = std::min(cr, lf)) {
+        takeLine(piece.substr(start, end - start));
+        start = end + 1;
+        if (end == cr) {
+            if (start == size)
                 m_afterCr = true;
-            else if (piece[i + 1] == '\n')
-                ++i;
+            else if (piece[start] == '\n')
+                ++start;
         }
-        start = i + 1;
+        if (cr < start)
+            cr = findByte(piece, start, '\r');
+        if (lf < start)
+            lf = findByte(piece, start, '\n');
     }
-    m_partial.append(piece.substr(start));
+    if (start < size) {
+        // A line that goes on in the next piece: its room is made once, not doubled piece by piece.
+        if (m_partial.empty())
+            m_partial.reserve(std::max(m_longest, size - start));
+        m_partial.append(piece.substr(start));
+    }
+}
+
+void LineSplitter::takeLine(std::string_view rest)
+{
+    if (m_partial.empty()) {
+        m_lines.emplace_back(rest);
+        return;
+    }
+    m_partial.append(rest);
+    m_lines.push_back(std::move(m_partial));
+    m_partial.clear();
 }
 
 Lines LineSplitter::finish()
@@ -59,21 +88,33 @@ Lines LineSplitter::finish()
 
 void LineCounter::feed(std::string_view piece)
 {
-    for (const char c : piece) {
-        if (c == '\n') {
-            if (!m_afterCr)
-                ++m_ends;
-            m_afterCr = false;
-            m_open = false;
-        } else if (c == '\r') {
-            ++m_ends;
-            m_afterCr = true;
-            m_open = false;
-        } else {
-            m_afterCr = false;
-            m_open = true;
-        }
+    const std::size_t size = piece.size();
+    std::size_t start = 0;
+    if (m_afterCr && size > 0) {
+        m_afterCr = false;
+        if (piece[0] == '\n')
+            start = 1; // the LF of a CR LF that was counted at its CR
     }
+    std::size_t cr = findByte(piece, start, '\r');
+    std::size_t lf = findByte(piece, start, '\n');
+    for (std::size_t end = std::min(cr, lf); end < size; end = std::min(cr, lf)) {
+        m_longest = std::max(m_longest, m_current + end - start);
+        m_current = 0;
+        ++m_ends;
+        start = end + 1;
+        if (end == cr) {
+            if (start == size)
+                m_afterCr = true;
+            else if (piece[start] == '\n')
+                ++start;
+        }
+        if (cr < start)
+            cr = findByte(piece, start, '\r');
+        if (lf < start)
+            lf = findByte(piece, start, '\n');
+    }
+    m_current += size - start;
+    m_longest = std::max(m_longest, m_current);
 }
 
 std::string joinLines(const Lines& lines)

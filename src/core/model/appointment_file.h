@@ -24,29 +24,36 @@ Lines splitLines(std::string_view bytes);
 class LineSplitter
 {
   public:
-    // Room for this many lines is made up front (see LineCounter).
-    explicit LineSplitter(std::size_t expectedLines = 0);
+    // Room for this many lines, and for a line of this length, is made up front (see LineCounter).
+    explicit LineSplitter(std::size_t expectedLines = 0, std::size_t longestLine = 0);
     void feed(std::string_view piece);
     Lines finish();
 
   private:
+    void takeLine(std::string_view rest);
+
     Lines m_lines;
     std::string m_partial; // the start of a line whose end is in a later piece
+    std::size_t m_longest = 0;
     bool m_afterCr = false;
 };
 
-// The number of lines splitLines makes of bytes that come in pieces, so that the list of lines can
-// be made at its size (growing it would move it and touch twice the memory).
+// The number of lines splitLines makes of bytes that come in pieces, and the length of the longest,
+// so that the list of lines and a line across pieces can be made at their size (growing them would
+// move them and touch twice the memory).
 class LineCounter
 {
   public:
     void feed(std::string_view piece);
 
-    std::size_t count() const { return m_ends + (m_open ? 1 : 0); }
+    std::size_t count() const { return m_ends + (m_current > 0 ? 1 : 0); }
+
+    std::size_t longest() const { return m_longest; }
 
   private:
     std::size_t m_ends = 0;
-    bool m_open = false; // bytes after the last line end
+    std::size_t m_current = 0; // bytes after the last line end
+    std::size_t m_longest = 0;
     bool m_afterCr = false;
 };
 

@@ -69,7 +69,7 @@ std::optional<Lines> readLines(const FileSystem& fs, const Path& path)
     LineCounter counter;
     if (!fs.readInPieces(path, [&counter](std::string_view piece) { counter.feed(piece); }))
         return std::nullopt;
-    LineSplitter splitter(counter.count());
+    LineSplitter splitter(counter.count(), counter.longest());
     if (!fs.readInPieces(path, [&splitter](std::string_view piece) { splitter.feed(piece); }))
         return std::nullopt;
     return splitter.finish();

@@ -22,19 +22,20 @@ TEST(AppointmentFile, LinesReadInPiecesAreTheLinesOfTheWhole)
     {
         std::string bytes;
         Lines lines;
+        std::size_t longest;
     };
 
     const Case cases[] = {
-        {"", {}},
-        {"\n", {""}},
-        {"\r", {""}},
-        {"\r\n", {""}},
-        {"\r\r\n\n", {"", "", ""}},
-        {"ab\r\ncd", {"ab", "cd"}},
-        {"ab\rcd\n", {"ab", "cd"}},
-        {"a\r\r\nb", {"a", "", "b"}},
-        {std::string("x\0\ry\0", 5), {std::string("x\0", 2), std::string("y\0", 2)}},
-        {"lang\xE4\xFC\r\n\r\nz", {"lang\xE4\xFC", "", "z"}},
+        {"", {}, 0},
+        {"\n", {""}, 0},
+        {"\r", {""}, 0},
+        {"\r\n", {""}, 0},
+        {"\r\r\n\n", {"", "", ""}, 0},
+        {"ab\r\ncd", {"ab", "cd"}, 2},
+        {"ab\rcde\n", {"ab", "cde"}, 3},
+        {"a\r\r\nb", {"a", "", "b"}, 1},
+        {std::string("x\0\ry\0", 5), {std::string("x\0", 2), std::string("y\0", 2)}, 2},
+        {"lang\xE4\xFC\r\n\r\nz", {"lang\xE4\xFC", "", "z"}, 6},
     };
     for (const Case& c : cases) {
         const std::string& b = c.bytes;
@@ -44,7 +45,7 @@ TEST(AppointmentFile, LinesReadInPiecesAreTheLinesOfTheWhole)
                                                    std::string_view(b).substr(cut1, cut2 - cut1),
                                                    std::string_view(b).substr(cut2)};
                 LineCounter counter;
-                LineSplitter splitter;
+                LineSplitter splitter(0, cut1 % 3); // any room made ahead changes nothing
                 for (std::string_view piece : pieces) {
                     counter.feed(piece);
                     splitter.feed(piece);
@@ -52,6 +53,7 @@ TEST(AppointmentFile, LinesReadInPiecesAreTheLinesOfTheWhole)
                 EXPECT_EQ(splitter.finish(), c.lines)
                     << testing::PrintToString(b) << " cut at " << cut1 << ", " << cut2;
                 EXPECT_EQ(counter.count(), c.lines.size()) << testing::PrintToString(b);
+                EXPECT_EQ(counter.longest(), c.longest) << testing::PrintToString(b);
             }
         }
     }
