@@ -4,9 +4,16 @@
 #include "core/model/colour_table.h"
 
 #include <algorithm>
+#include <iterator>
+#include <ranges>
 #include <stdexcept>
 
 namespace notavi {
+
+// The window, the terminal view and the tests use the list with the standard algorithms and ranges.
+static_assert(std::random_access_iterator<ViewEntries::const_iterator>);
+static_assert(std::ranges::random_access_range<const ViewEntries>);
+
 namespace {
 
 // Compares phrase + rest of two entries as one byte string each, without joining them.
