@@ -17,6 +17,38 @@ std::size_t findByte(std::string_view text, std::size_t from, char c)
     return at ? static_cast<std::size_t>(static_cast<const char*>(at) - text.data()) : text.size();
 }
 
+// Hands every line whose end lies in the piece to takeLine (its part in this piece) and returns where
+// the unfinished rest begins. afterCr carries a CR that ended the last piece: an LF at the start of
+// this one belongs to it.
+template <typename TakeLine>
+std::size_t walkLineEnds(std::string_view piece, bool& afterCr, TakeLine takeLine)
+{
+    const std::size_t size = piece.size();
+    std::size_t start = 0;
+    if (afterCr && size > 0) {
+        afterCr = false;
+        if (piece[0] == '\n')
+            start = 1;
+    }
+    std::size_t cr = findByte(piece, start, '\r');
+    std::size_t lf = findByte(piece, start, '\n');
+    for (std::size_t end = std::min(cr, lf); end < size; end = std::min(cr, lf)) {
+        takeLine(piece.substr(start, end - start));
+        start = end + 1;
+        if (end == cr) {
+            if (start == size)
+                afterCr = true;
+            else if (piece[start] == '\n')
+                ++start;
+        }
+        if (cr < start)
+            cr = findByte(piece, start, '\r');
+        if (lf < start)
+            lf = findByte(piece, start, '\n');
+    }
+    return start;
+}
+
 } // namespace
 
 Lines splitLines(std::string_view bytes)
@@ -35,33 +67,12 @@ LineSplitter::LineSplitter(std::size_t expectedLines, std::size_t longestLine) :
 
 void LineSplitter::feed(std::string_view piece)
 {
-    const std::size_t size = piece.size();
-    std::size_t start = 0;
-    if (m_afterCr && size > 0) {
-        m_afterCr = false;
-        if (piece[0] == '\n')
-            start = 1; // the LF of a CR LF that the last piece ended with
-    }
-    std::size_t cr = findByte(piece, start, '\r');
-    std::size_t lf = findByte(piece, start, '\n');
-    for (std::size_t end = std::min(cr, lf); end < size; end = std::min(cr, lf)) {
-        takeLine(piece.substr(start, end - start));
-        start = end + 1;
-        if (end == cr) {
-            if (start == size)
-                m_afterCr = true;
-            else if (piece[start] == '\n')
-                ++start;
-        }
-        if (cr < start)
-            cr = findByte(piece, start, '\r');
-        if (lf < start)
-            lf = findByte(piece, start, '\n');
-    }
-    if (start < size) {
+    const std::size_t start =
+        walkLineEnds(piece, m_afterCr, [this](std::string_view line) { takeLine(line); });
+    if (start < piece.size()) {
         // A line that goes on in the next piece: its room is made once, not doubled piece by piece.
         if (m_partial.empty())
-            m_partial.reserve(std::max(m_longest, size - start));
+            m_partial.reserve(std::max(m_longest, piece.size() - start));
         m_partial.append(piece.substr(start));
     }
 }
@@ -88,32 +99,12 @@ Lines LineSplitter::finish()
 
 void LineCounter::feed(std::string_view piece)
 {
-    const std::size_t size = piece.size();
-    std::size_t start = 0;
-    if (m_afterCr && size > 0) {
-        m_afterCr = false;
-        if (piece[0] == '\n')
-            start = 1; // the LF of a CR LF that was counted at its CR
-    }
-    std::size_t cr = findByte(piece, start, '\r');
-    std::size_t lf = findByte(piece, start, '\n');
-    for (std::size_t end = std::min(cr, lf); end < size; end = std::min(cr, lf)) {
-        m_longest = std::max(m_longest, m_current + end - start);
+    const std::size_t start = walkLineEnds(piece, m_afterCr, [this](std::string_view line) {
+        m_longest = std::max(m_longest, m_current + line.size());
         m_current = 0;
         ++m_ends;
-        start = end + 1;
-        if (end == cr) {
-            if (start == size)
-                m_afterCr = true;
-            else if (piece[start] == '\n')
-                ++start;
-        }
-        if (cr < start)
-            cr = findByte(piece, start, '\r');
-        if (lf < start)
-            lf = findByte(piece, start, '\n');
-    }
-    m_current += size - start;
+    });
+    m_current += piece.size() - start;
     m_longest = std::max(m_longest, m_current);
 }
 
