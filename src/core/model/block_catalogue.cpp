@@ -69,27 +69,28 @@ const BlockInfo& BlockCatalogue::info(int blockNumber)
 
 std::optional<int> BlockCatalogue::blockOfCode(std::string_view code)
 {
-    for (int i = 0; i < kUserBlockCount; ++i)
-        if (table()[static_cast<std::size_t>(i)].code == code)
-            return i;
+    // Codes are three bytes: compared byte by byte, which is cheaper than a call to compare them.
+    const auto& t = table();
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kUserBlockCount); ++i) {
+        const std::string_view known = t[i].code;
+        if (known.size() != code.size())
+            continue;
+        std::size_t same = 0;
+        while (same < known.size() && known[same] == code[same])
+            ++same;
+        if (same == known.size())
+            return static_cast<int>(i);
+    }
     return std::nullopt;
 }
 
 std::optional<int> BlockCatalogue::headerBlock(std::string_view line)
 {
-    // Asked of nearly every line of the file: three bytes compared in place, nothing copied.
+    // Asked of nearly every line of the file: upper-cased in place, nothing allocated.
     if (line.size() < 3)
         return std::nullopt;
-    const char first = toUpper1252(line[0]);
-    const char second = toUpper1252(line[1]);
-    const char third = toUpper1252(line[2]);
-    const auto& t = table();
-    for (std::size_t i = 0; i < static_cast<std::size_t>(kUserBlockCount); ++i) {
-        const std::string& code = t[i].code;
-        if (code[0] == first && code[1] == second && code[2] == third)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
+    const char code[3] = {toUpper1252(line[0]), toUpper1252(line[1]), toUpper1252(line[2])};
+    return blockOfCode(std::string_view(code, 3));
 }
 
 } // namespace notavi
