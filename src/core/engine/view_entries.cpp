@@ -14,34 +14,6 @@ namespace notavi {
 static_assert(std::random_access_iterator<ViewEntries::const_iterator>);
 static_assert(std::ranges::random_access_range<const ViewEntries>);
 
-namespace {
-
-// Compares phrase + rest of two entries as one byte string each, without joining them.
-int compareTexts(const ViewEntry& a, const ViewEntry& b)
-{
-    std::string_view aParts[2] = {a.phrase, a.rest};
-    std::string_view bParts[2] = {b.phrase, b.rest};
-    std::size_t ai = 0;
-    std::size_t bi = 0;
-    std::string_view x = aParts[0];
-    std::string_view y = bParts[0];
-    for (;;) {
-        while (x.empty() && ai < 1)
-            x = aParts[++ai];
-        while (y.empty() && bi < 1)
-            y = bParts[++bi];
-        if (x.empty() || y.empty())
-            return x.empty() ? (y.empty() ? 0 : -1) : 1;
-        const std::size_t n = std::min(x.size(), y.size());
-        if (const int c = x.substr(0, n).compare(y.substr(0, n)); c != 0)
-            return c;
-        x.remove_prefix(n);
-        y.remove_prefix(n);
-    }
-}
-
-} // namespace
-
 std::string ViewEntry::text() const
 {
     std::string text;
@@ -57,7 +29,7 @@ std::string ViewEntry::sortKey() const
 bool operator==(const ViewEntry& a, const ViewEntry& b)
 {
     return a.day == b.day && a.sourceLine == b.sourceLine && a.colour == b.colour && a.block == b.block &&
-           a.textLength() == b.textLength() && compareTexts(a, b) == 0;
+           a.text() == b.text();
 }
 
 ViewTexts::ViewTexts()
@@ -81,7 +53,11 @@ ViewEntries::ViewEntries(std::shared_ptr<ViewTexts> texts, std::vector<ViewRecor
 
 ViewEntry ViewEntries::operator[](std::size_t index) const
 {
-    const ViewRecord record = m_records[index];
+    return entryOf(m_records[index]);
+}
+
+ViewEntry ViewEntries::entryOf(const ViewRecord& record) const
+{
     const ViewText& text = m_texts->texts[record.text];
     ViewEntry entry;
     entry.day = record.day;
@@ -140,23 +116,15 @@ void ViewEntries::addSeparator(DayNumber day)
 
 void ViewEntries::sort()
 {
-    std::vector<std::size_t> order(size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t i, std::size_t j) {
-        const ViewEntry a = (*this)[i];
-        const ViewEntry b = (*this)[j];
+    std::stable_sort(m_records.begin(), m_records.end(), [this](const ViewRecord& x, const ViewRecord& y) {
+        const ViewEntry a = entryOf(x);
+        const ViewEntry b = entryOf(y);
         if (a.day != b.day)
             return a.day < b.day;
         if (a.isSeparator() != b.isSeparator())
             return b.isSeparator();
-        return compareTexts(a, b) < 0;
+        return a.text() < b.text();
     });
-    std::vector<ViewRecord> sorted;
-    sorted.reserve(order.size());
-    for (std::size_t i : order)
-        sorted.push_back(m_records[i]);
-    m_records = std::move(sorted);
 }
 
 bool operator==(const ViewEntries& a, const ViewEntries& b)

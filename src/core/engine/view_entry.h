@@ -195,6 +195,7 @@ class ViewEntries
     friend bool operator==(const ViewEntries& a, const ViewEntries& b);
 
   private:
+    ViewEntry entryOf(const ViewRecord& record) const;
     // The texts this list may add to: made on first use, and its own when a copy shared them.
     ViewTexts& ownTexts();
 
