@@ -101,7 +101,11 @@ bool FileSystem::readInPieces(const Path& path, const std::function<void(std::st
     return bytes.has_value();
 }
 
-bool RealFileSystem::readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const
+namespace {
+
+// Opens a regular file, tells its size as it is now to `sized`, and hands its content to `piece`.
+// It reads until the end rather than trusting the size: the file may grow or shrink meanwhile.
+template <typename Sized, typename Piece> bool readRegularFile(const Path& path, Sized sized, Piece piece)
 {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
@@ -109,7 +113,7 @@ bool RealFileSystem::readInPieces(const Path& path, const std::function<void(std
     struct stat info = {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    // Read until the end rather than trusting the size: the file may grow or shrink meanwhile.
+    sized(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
@@ -124,13 +128,21 @@ bool RealFileSystem::readInPieces(const Path& path, const std::function<void(std
     }
 }
 
+} // namespace
+
+bool RealFileSystem::readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const
+{
+    return readRegularFile(
+        path, [](std::size_t) {}, piece);
+}
+
 std::optional<std::string> RealFileSystem::readAll(const Path& path) const
 {
     std::string bytes;
-    const std::int64_t expected = size(path);
-    if (expected > 0)
-        bytes.reserve(static_cast<std::size_t>(expected));
-    if (!readInPieces(path, [&bytes](std::string_view piece) { bytes.append(piece); }))
+    const bool read = readRegularFile(
+        path, [&bytes](std::size_t size) { bytes.reserve(size); },
+        [&bytes](std::string_view piece) { bytes.append(piece); });
+    if (!read)
         return std::nullopt;
     return bytes;
 }
