@@ -1,6 +1,7 @@
 #include "cli/view_output.h"
 
 #include "core/calendar/german_text.h"
+#include "core/engine/entry_colour.h"
 #include "core/model/colour_table.h"
 #include "core/model/windows1252.h"
 
@@ -8,14 +9,6 @@
 
 namespace notavi::cli {
 namespace {
-
-int effectiveColour(const ViewEntry& entry, const ViewOutput& view)
-{
-    if (entry.colour != 0)
-        return entry.colour;
-    const auto block = static_cast<std::size_t>(entry.block);
-    return block < view.blockColours.size() ? view.blockColours[block] : 0;
-}
 
 std::string ansiForeground(int code)
 {
@@ -72,7 +65,7 @@ void writeText(std::ostream& out, const ViewOutput& view)
     std::string text = toUtf8(plainCaption(view.caption)) + "\n\n";
     text.reserve(kSlice + 4096);
     for (const ViewEntry& entry : *view.entries) {
-        int colour = effectiveColour(entry, view);
+        int colour = shownColourCode(entry, view.blockColours);
         const bool coloured = view.colour && colour != 0 && !entry.isSeparator();
         if (coloured)
             text += ansiForeground(colour);
@@ -100,7 +93,8 @@ void writeJson(std::ostream& out, const ViewOutput& view)
             out << "null";
         else
             out << entry.sourceLine + 1;
-        out << ",\"block\":" << entry.block << ",\"farbe\":" << effectiveColour(entry, view) << "}";
+        out << ",\"block\":" << entry.block << ",\"farbe\":" << shownColourCode(entry, view.blockColours)
+            << "}";
         first = false;
     }
     out << "\n]}\n";

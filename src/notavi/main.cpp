@@ -1,5 +1,6 @@
 // notavi: the desktop program.
 
+#include "core/app/program_state.h"
 #include "core/engine/clock.h"
 #include "core/model/base_folder.h"
 #include "core/model/file_system.h"
@@ -12,7 +13,7 @@
 #include "startup_probe.h"
 
 #include <QApplication>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 int main(int argc, char** argv)
 {
@@ -30,12 +31,16 @@ int main(int argc, char** argv)
     DesktopShell shell;
     SystemClock clock;
     RealFileSystem files;
-    const Desktop desktop{boxes, shell, beeper, clock};
+    QtCommonDialogs dialogs;
+    QtTimers timers;
+    SystemTray tray;
+    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray};
     const StartupEnvironment environment{programFolderOfProcess(), userFolderEnvironmentOfProcess(), files};
 
-    TC_FORM_Haupt window(desktop, environment);
+    ProgramState state(environment);
+    TC_FORM_Haupt window(desktop, state);
     StartupProbe::installIfRequested(
-        window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"))->viewport());
+        window.findChild<QPlainTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"))->viewport());
     window.showAsStarted();
     return QApplication::exec();
 }

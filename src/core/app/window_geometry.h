@@ -18,4 +18,25 @@ struct ScreenSize
 // flag is passed through; the GUI maximises after setting the bounds.
 WindowGeometry fitToScreen(WindowGeometry geometry, ScreenSize screen);
 
+// The part of the screen a window may use (without panels), in screen coordinates.
+struct ScreenArea
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// What the window's frame adds to its inner size: borders left and right, title bar and borders
+// above and below.
+struct FrameExtent
+{
+    int width = 0;
+    int height = 0;
+};
+
+// The same for a window whose stored position is that of its frame and whose stored size is its
+// inner size: the whole frame is fitted into the area, so that no edge of it lies off the screen.
+WindowGeometry fitToScreen(WindowGeometry geometry, ScreenArea area, FrameExtent frame);
+
 } // namespace notavi

@@ -8,6 +8,14 @@
 
 namespace notavi {
 
+// Whether the window shows line error boxes: "Abbrechen" in a box silences every later one until
+// the state is reset (reload, backup load, while the editor is open).
+enum class LineErrorState
+{
+    Show,
+    Silenced,
+};
+
 struct LineError
 {
     std::string message; // begins with the quoted line for appointment errors; may hold CRs

@@ -22,6 +22,66 @@ ViewRange viewRange(ViewMode mode, DayNumber evaluationDate)
     return {evaluationDate, 0};
 }
 
+DayNumber firstValidDay()
+{
+    return toDayNumber(kMinYear, 1, 1);
+}
+
+DayNumber lastValidDay()
+{
+    return toDayNumber(kMaxYear, 12, 31);
+}
+
+namespace {
+
+// Months from 01.0001 of the date's month, so that a step of months or years is checked against the
+// valid years before any day is computed for it.
+int monthIndex(DayNumber day)
+{
+    const CivilDate date = toCivil(day);
+    return date.year * 12 + date.month - 1;
+}
+
+bool monthStepStaysValid(DayNumber day, int months)
+{
+    const int target = monthIndex(day) + months;
+    return target >= kMinYear * 12 && target <= kMaxYear * 12 + 11;
+}
+
+} // namespace
+
+SteppedDate stepEvaluationDate(int viewMode, DayNumber date, int direction)
+{
+    int days = 0;
+    int months = 0;
+    switch (viewMode) {
+    case static_cast<int>(ViewMode::Week):
+        days = 7;
+        break;
+    case static_cast<int>(ViewMode::FourWeeks):
+    case static_cast<int>(ViewMode::LastFourWeeks):
+        days = 28;
+        break;
+    case static_cast<int>(ViewMode::Month):
+        months = 1;
+        break;
+    case static_cast<int>(ViewMode::Year):
+        months = 12;
+        break;
+    default:
+        return {DateStep::UnknownMode, date};
+    }
+    if (months != 0) {
+        if (!monthStepStaysValid(date, direction * months))
+            return {DateStep::OutOfRange, date};
+        return {DateStep::Moved, addMonths(date, direction * months)};
+    }
+    const DayNumber moved = date + direction * days;
+    if (moved < firstValidDay() || moved > lastValidDay())
+        return {DateStep::OutOfRange, date};
+    return {DateStep::Moved, moved};
+}
+
 std::string tabCaption(ViewMode mode, DayNumber evaluationDate)
 {
     CivilDate date = toCivil(evaluationDate);

@@ -12,17 +12,15 @@ class QWidget;
 
 namespace notavi::gui {
 
-enum class LineErrorState
-{
-    Show,
-    Silenced,
-};
-
 class BoxLineErrorSink final : public LineErrorSink
 {
   public:
-    // The boxes must outlive the sink; parent is the window the boxes belong to.
-    BoxLineErrorSink(MessageBoxes& boxes, QWidget* parent) : m_boxes(boxes), m_parent(parent) {}
+    // The boxes and the message state (the program's, shared by its windows) must outlive the sink;
+    // parent is the window the boxes belong to.
+    BoxLineErrorSink(MessageBoxes& boxes, LineErrorState& state, QWidget* parent)
+        : m_boxes(boxes), m_state(state), m_parent(parent)
+    {
+    }
 
     void report(const LineError& error) override;
 
@@ -35,8 +33,8 @@ class BoxLineErrorSink final : public LineErrorSink
 
   private:
     MessageBoxes& m_boxes;
+    LineErrorState& m_state;
     QWidget* m_parent;
-    LineErrorState m_state = LineErrorState::Show;
     std::function<void()> m_beforeReport;
 };
 

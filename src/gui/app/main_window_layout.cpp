@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,41 +18,45 @@ namespace {
 
 struct ToolBarEntry
 {
-    const char* name;
-    const char* command; // the menu or context item whose command the button runs
+    const char* name; // nullptr: a separator
+    Command command;  // the menu or context item whose command the button runs
     ToolIcon icon;
     const char* hint; // UTF-8
 };
 
 // In groups, separated by an empty entry.
 const ToolBarEntry kToolButtons[] = {
-    {"C_TBu_neu", "C_KMItem_neuerTermin", ToolIcon::NewAppointment, "Neuen Termin eingeben"},
-    {"C_TBu_aendern", "C_KMItem_TerminAendern", ToolIcon::ChangeAppointment, "Termin ändern"},
-    {"C_TBu_loeschen", "C_KMitem_TerminLoeschen", ToolIcon::DeleteAppointment, "Termin löschen"},
-    {nullptr, nullptr, ToolIcon::Logo, nullptr},
-    {"C_TBu_Sicherungsdatei", "C_MItem_Sicherungsdateiladen", ToolIcon::LoadBackup, "Sicherungsdatei laden"},
-    {"C_TBu_drucken", "C_MItem_Drucken", ToolIcon::Print, "Terminansicht drucken"},
-    {"C_TBu_Termineditor", "C_MItem_bearbeiten", ToolIcon::Editor, "Termindatei im Termineditor bearbeiten"},
-    {"C_TBu_Suchen", "C_MItem_SuchenNach", ToolIcon::Find, "In der Terminansicht suchen"},
-    {nullptr, nullptr, ToolIcon::Logo, nullptr},
-    {"C_TBu_Heute", "C_MItem_Rechnerdatum", ToolIcon::Today, "Auswertungsdatum auf heute setzen"},
-    {"C_TBu_zurueck", "C_MItem_Zurueck", ToolIcon::Back,
+    {"C_TBu_neu", Command::C_KMItem_neuerTermin, ToolIcon::NewAppointment, "Neuen Termin eingeben"},
+    {"C_TBu_aendern", Command::C_KMItem_TerminAendern, ToolIcon::ChangeAppointment, "Termin ändern"},
+    {"C_TBu_loeschen", Command::C_KMitem_TerminLoeschen, ToolIcon::DeleteAppointment, "Termin löschen"},
+    {},
+    {"C_TBu_Sicherungsdatei", Command::C_MItem_Sicherungsdateiladen, ToolIcon::LoadBackup,
+     "Sicherungsdatei laden"},
+    {"C_TBu_drucken", Command::C_MItem_Drucken, ToolIcon::Print, "Terminansicht drucken"},
+    {"C_TBu_Termineditor", Command::C_MItem_bearbeiten, ToolIcon::Editor,
+     "Termindatei im Termineditor bearbeiten"},
+    {"C_TBu_Suchen", Command::C_MItem_SuchenNach, ToolIcon::Find, "In der Terminansicht suchen"},
+    {},
+    {"C_TBu_Heute", Command::C_MItem_Rechnerdatum, ToolIcon::Today, "Auswertungsdatum auf heute setzen"},
+    {"C_TBu_zurueck", Command::C_MItem_Zurueck, ToolIcon::Back,
      "Auswertungsdatum um den Terminzeitraum zurückstellen"},
-    {"C_TBu_vor", "C_MItem_Vor", ToolIcon::Forward, "Auswertungsdatum um den Terminzeitraum vorstellen"},
-    {"C_TBu_eingeben", "C_MItem_eingeben", ToolIcon::EnterDate, "Auswertungsdatum eingeben"},
-    {nullptr, nullptr, ToolIcon::Logo, nullptr},
-    {"C_TBu_TbAuswahl", "C_MItem_Terminblockauswahl", ToolIcon::BlockChoice,
+    {"C_TBu_vor", Command::C_MItem_Vor, ToolIcon::Forward,
+     "Auswertungsdatum um den Terminzeitraum vorstellen"},
+    {"C_TBu_eingeben", Command::C_MItem_eingeben, ToolIcon::EnterDate, "Auswertungsdatum eingeben"},
+    {},
+    {"C_TBu_TbAuswahl", Command::C_MItem_Terminblockauswahl, ToolIcon::BlockChoice,
      "Angezeigte Terminblöcke auswählen"},
-    {"C_TBu_Schrift", "C_MItem_Schrift", ToolIcon::Font, "Schrift der Terminansicht"},
-    {"C_TBu_Hintergrundfarbe", "C_MItem_Hintergrund_persoenlich", ToolIcon::Background,
+    {"C_TBu_Schrift", Command::C_MItem_Schrift, ToolIcon::Font, "Schrift der Terminansicht"},
+    {"C_TBu_Hintergrundfarbe", Command::C_MItem_Hintergrund_persoenlich, ToolIcon::Background,
      "Hintergrundfarbe der Terminansicht"},
-    {"C_TBu_TbFarbe", "C_MItem_Terminblockfarbe", ToolIcon::BlockColours, "Farben der Terminblöcke"},
-    {nullptr, nullptr, ToolIcon::Logo, nullptr},
-    {"C_TBu_Wecker", "C_MItem_Wecker", ToolIcon::AlarmClock, "Wecker stellen"},
-    {"C_TBu_URL", "C_MItem_URL", ToolIcon::OpenUrl, "URL des Termins im Standardbrowser aufrufen"},
-    {"C_TBu_verstrichene", "C_MItem_Verstrichene", ToolIcon::DeleteExpired, "Verstrichene Termine löschen"},
-    {nullptr, nullptr, ToolIcon::Logo, nullptr},
-    {"C_TBu_Hilfe", "C_MItem_NotaviHilfe", ToolIcon::Help, "Notavi-Hilfe"},
+    {"C_TBu_TbFarbe", Command::C_MItem_Terminblockfarbe, ToolIcon::BlockColours, "Farben der Terminblöcke"},
+    {},
+    {"C_TBu_Wecker", Command::C_MItem_Wecker, ToolIcon::AlarmClock, "Wecker stellen"},
+    {"C_TBu_URL", Command::C_MItem_URL, ToolIcon::OpenUrl, "URL des Termins im Standardbrowser aufrufen"},
+    {"C_TBu_verstrichene", Command::C_MItem_Verstrichene, ToolIcon::DeleteExpired,
+     "Verstrichene Termine löschen"},
+    {},
+    {"C_TBu_Hilfe", Command::C_MItem_NotaviHilfe, ToolIcon::Help, "Notavi-Hilfe"},
 };
 
 // Pixels between the push buttons and before the first; the height of the shown button group.
@@ -78,15 +81,11 @@ void TC_FORM_Haupt::createControls()
     for (int tab = 0; tab < kViewModeCount; ++tab)
         C_TC_Terminart->addTab(QString());
 
-    C_RE_TerminAnzeige = new QTextEdit(centre);
+    C_RE_TerminAnzeige = new EntryView(centre);
     C_RE_TerminAnzeige->setObjectName(QStringLiteral("C_RE_TerminAnzeige"));
-    C_RE_TerminAnzeige->setReadOnly(true);
-    // Read-only, but with a caret the user can move to an entry.
-    C_RE_TerminAnzeige->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     C_RE_TerminAnzeige->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     C_RE_TerminAnzeige->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     C_RE_TerminAnzeige->setContextMenuPolicy(Qt::CustomContextMenu);
-    C_RE_TerminAnzeige->document()->setDocumentMargin(6);
     connect(C_RE_TerminAnzeige, &QWidget::customContextMenuRequested, this, &TC_FORM_Haupt::showContextMenu);
 
     column->addWidget(C_TC_Terminart);
@@ -106,19 +105,21 @@ void TC_FORM_Haupt::createButtonGroup()
     auto* row = new QHBoxLayout(C_GRBX_PSBT);
     row->setContentsMargins(kButtonSpacing, 0, kButtonSpacing, 0);
     row->setSpacing(kButtonSpacing);
-    const std::pair<const char*, QString> buttons[] = {
+    // In the order of PushButton.
+    const std::pair<const char*, QString> buttons[kPushButtonCount] = {
         {"C_PSBT_neu", QStringLiteral("neuer Termin... &1")},
         {"C_PSBT_aendern", QStringLiteral("Termin \u00E4ndern... &2")},
         {"C_PSBT_loeschen", QStringLiteral("Termin l\u00F6schen &3")},
         {"C_PSBT_Termineditor", QStringLiteral("Termineditor &4")},
     };
-    for (const auto& [name, caption] : buttons) {
+    for (std::size_t index = 0; index < kPushButtonCount; ++index) {
+        const auto& [name, caption] = buttons[index];
         auto* button = new QPushButton(caption, C_GRBX_PSBT);
         button->setObjectName(QString::fromLatin1(name));
         button->setMinimumWidth(button->sizeHint().width() + 16);
         button->setFocusPolicy(Qt::TabFocus);
         row->addWidget(button);
-        m_buttons[name] = button;
+        m_buttons[index] = button;
     }
     row->addStretch(1);
 }
@@ -158,11 +159,13 @@ void TC_FORM_Haupt::createToolBar()
 void TC_FORM_Haupt::showContextMenu(const QPoint& position)
 {
     stopCountdown();
-    action("C_KMItem_kopieren")->setEnabled(C_RE_TerminAnzeige->textCursor().hasSelection());
-    const std::pair<const char*, const char*> twins[] = {
-        {"C_KMItem_WTagHeute", "C_MItem_WTagHeute"}, {"C_KMItem_WTagRest", "C_MItem_WTagRest"},
-        {"C_KMItem_Leerzeile", "C_MItem_Leerzeile"}, {"C_KMItem_Zeilenumbruch", "C_MItem_Zeilenumbruch"},
-        {"C_KMItem_Cursor", "C_MItem_Cursor"},
+    action(Command::C_KMItem_kopieren)->setEnabled(C_RE_TerminAnzeige->textCursor().hasSelection());
+    const std::pair<Command, Command> twins[] = {
+        {Command::C_KMItem_WTagHeute, Command::C_MItem_WTagHeute},
+        {Command::C_KMItem_WTagRest, Command::C_MItem_WTagRest},
+        {Command::C_KMItem_Leerzeile, Command::C_MItem_Leerzeile},
+        {Command::C_KMItem_Zeilenumbruch, Command::C_MItem_Zeilenumbruch},
+        {Command::C_KMItem_Cursor, Command::C_MItem_Cursor},
     };
     for (const auto& [context, main] : twins) {
         QSignalBlocker quiet(action(context));

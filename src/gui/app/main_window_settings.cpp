@@ -6,125 +6,124 @@
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/settings_conversion.h"
 
-#include <set>
+#include <algorithm>
 
 #include <QAction>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTabBar>
-#include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 
 namespace notavi::gui {
 namespace {
 
 // The commands this window carries out so far; the others are shown but disabled.
-const std::set<std::string> kAvailableCommands = {
-    "C_MItem_neuladen",
-    "C_MItem_Ende",
-    "C_MItem_Notepad",
-    "C_MItem_WTagHeute",
-    "C_MItem_WTagRest",
-    "C_MItem_Leerzeile",
-    "C_MItem_SpeicherAnsicht",
-    "C_MItem_Zeilenumbruch",
-    "C_MItem_Schaltflaechenleiste",
-    "C_MItem_Symbolleiste",
-    "C_MItem_Cursor",
-    "C_MItem_Rechnerdatum",
-    "C_MItem_Vor",
-    "C_MItem_Zurueck",
-    "C_MItem_eingeben",
-    "C_MItem_speichern",
-    "C_MItem_Geburtstage",
-    "C_MItem_GeburtstageMit",
-    "C_MItem_GeburtstageNormal",
-    "C_MItem_KeineGeburtstage",
-    "C_MItem_Namenstage",
-    "C_MItem_WoechentlicheTermine",
-    "C_MItem_ZweiwoechentlTermine",
-    "C_MItem_VierwoechentlTermine",
-    "C_MItem_6woechentlTermine",
-    "C_MItem_MonatlicheTermine",
-    "C_MItem_JaehrlicheTermine",
-    "C_MItem_SeitxJahren",
-    "C_MItem_Xwotagauswerten",
-    "C_MItem_AllexTage",
-    "C_MItem_Ferien",
-    "C_MItem_EinmaligeTermine",
-    "C_MItem_Ostern",
-    "C_MItem_Advent",
-    "C_MItem_Feiertage",
-    "C_MItem_Mondphasen",
-    "C_MItem_Neumond",
-    "C_MItem_ZunHalbmond",
-    "C_MItem_Vollmond",
-    "C_MItem_AbnHalbmond",
-    "C_MItem_Uhrzeit",
-    "C_MItem_Hintergrund_Windows",
-    "C_MItem_Dialogfenster",
-    "C_MItem_URLabfrage",
-    "C_MItem_LoeschenStart",
-    "C_MItem_LoeschenFrist",
-    "C_MItem_Alarmvordergrund",
-    "C_MItem_SystemTray",
-    "C_MItem_MinimiertStarten",
-    "C_MItem_NotaviHilfe",
-    "C_MItem_Info",
-    "C_KMItem_kopieren",
-    "C_KMItem_WTagHeute",
-    "C_KMItem_WTagRest",
-    "C_KMItem_Leerzeile",
-    "C_KMItem_Zeilenumbruch",
-    "C_KMItem_Cursor",
+constexpr Command kAvailableCommands[] = {
+    Command::C_MItem_neuladen,
+    Command::C_MItem_Ende,
+    Command::C_MItem_Notepad,
+    Command::C_MItem_WTagHeute,
+    Command::C_MItem_WTagRest,
+    Command::C_MItem_Leerzeile,
+    Command::C_MItem_SpeicherAnsicht,
+    Command::C_MItem_Zeilenumbruch,
+    Command::C_MItem_Schaltflaechenleiste,
+    Command::C_MItem_Symbolleiste,
+    Command::C_MItem_Cursor,
+    Command::C_MItem_Rechnerdatum,
+    Command::C_MItem_Vor,
+    Command::C_MItem_Zurueck,
+    Command::C_MItem_eingeben,
+    Command::C_MItem_speichern,
+    Command::C_MItem_Geburtstage,
+    Command::C_MItem_GeburtstageMit,
+    Command::C_MItem_GeburtstageNormal,
+    Command::C_MItem_KeineGeburtstage,
+    Command::C_MItem_Namenstage,
+    Command::C_MItem_WoechentlicheTermine,
+    Command::C_MItem_ZweiwoechentlTermine,
+    Command::C_MItem_VierwoechentlTermine,
+    Command::C_MItem_6woechentlTermine,
+    Command::C_MItem_MonatlicheTermine,
+    Command::C_MItem_JaehrlicheTermine,
+    Command::C_MItem_SeitxJahren,
+    Command::C_MItem_Xwotagauswerten,
+    Command::C_MItem_AllexTage,
+    Command::C_MItem_Ferien,
+    Command::C_MItem_EinmaligeTermine,
+    Command::C_MItem_Ostern,
+    Command::C_MItem_Advent,
+    Command::C_MItem_Feiertage,
+    Command::C_MItem_Mondphasen,
+    Command::C_MItem_Neumond,
+    Command::C_MItem_ZunHalbmond,
+    Command::C_MItem_Vollmond,
+    Command::C_MItem_AbnHalbmond,
+    Command::C_MItem_Uhrzeit,
+    Command::C_MItem_Hintergrund_Windows,
+    Command::C_MItem_Dialogfenster,
+    Command::C_MItem_URLabfrage,
+    Command::C_MItem_LoeschenStart,
+    Command::C_MItem_LoeschenFrist,
+    Command::C_MItem_Alarmvordergrund,
+    Command::C_MItem_SystemTray,
+    Command::C_MItem_MinimiertStarten,
+    Command::C_MItem_NotaviHilfe,
+    Command::C_MItem_Info,
+    Command::C_KMItem_kopieren,
+    Command::C_KMItem_WTagHeute,
+    Command::C_KMItem_WTagRest,
+    Command::C_KMItem_Leerzeile,
+    Command::C_KMItem_Zeilenumbruch,
+    Command::C_KMItem_Cursor,
 };
 
 // The commands that need appointments: enabled only while a file is loaded.
-const std::set<std::string> kAppointmentCommands = {
-    "C_PSBT_neu",
-    "C_PSBT_aendern",
-    "C_PSBT_loeschen",
-    "C_MItem_Verstrichene",
-    "C_MItem_Aktivieren",
-    "C_KMItem_neuerTermin",
-    "C_KMItem_TerminAendern",
-    "C_KMitem_TerminLoeschen",
-    "C_KMItem_Verstrichene",
-    "C_KMItem_Aktivieren",
+constexpr Command kAppointmentCommands[] = {
+    Command::C_MItem_Verstrichene,   Command::C_MItem_Aktivieren,      Command::C_KMItem_neuerTermin,
+    Command::C_KMItem_TerminAendern, Command::C_KMitem_TerminLoeschen, Command::C_KMItem_Verstrichene,
+    Command::C_KMItem_Aktivieren,
 };
 
 // The check items of the "Extras" menu and the setting each one switches.
 struct ExtrasSwitch
 {
-    const char* name;
+    Command name;
     bool ExtrasSettings::*value;
 };
 
 constexpr ExtrasSwitch kExtrasSwitches[] = {
-    {"C_MItem_URLabfrage", &ExtrasSettings::confirmUrl},
-    {"C_MItem_LoeschenStart", &ExtrasSettings::deleteExpiredAtStart},
-    {"C_MItem_Alarmvordergrund", &ExtrasSettings::alarmsOnTop},
-    {"C_MItem_SystemTray", &ExtrasSettings::minimiseToTray},
-    {"C_MItem_MinimiertStarten", &ExtrasSettings::startMinimised},
+    {Command::C_MItem_URLabfrage, &ExtrasSettings::confirmUrl},
+    {Command::C_MItem_LoeschenStart, &ExtrasSettings::deleteExpiredAtStart},
+    {Command::C_MItem_Alarmvordergrund, &ExtrasSettings::alarmsOnTop},
+    {Command::C_MItem_SystemTray, &ExtrasSettings::minimiseToTray},
+    {Command::C_MItem_MinimiertStarten, &ExtrasSettings::startMinimised},
 };
 
 struct ViewSwitch
 {
-    const char* name;
-    const char* contextTwin;
+    Command name;
+    Command contextTwin;
     bool ViewDisplaySettings::*value;
 };
 
 constexpr ViewSwitch kWeekdaySwitches[] = {
-    {"C_MItem_WTagHeute", "C_KMItem_WTagHeute", &ViewDisplaySettings::weekdayToday},
-    {"C_MItem_WTagRest", "C_KMItem_WTagRest", &ViewDisplaySettings::weekdayRest},
-    {"C_MItem_Leerzeile", "C_KMItem_Leerzeile", &ViewDisplaySettings::separatorLines},
+    {Command::C_MItem_WTagHeute, Command::C_KMItem_WTagHeute, &ViewDisplaySettings::weekdayToday},
+    {Command::C_MItem_WTagRest, Command::C_KMItem_WTagRest, &ViewDisplaySettings::weekdayRest},
+    {Command::C_MItem_Leerzeile, Command::C_KMItem_Leerzeile, &ViewDisplaySettings::separatorLines},
 };
 
-constexpr const char* kMoonItems[] = {"C_MItem_Neumond", "C_MItem_ZunHalbmond", "C_MItem_Vollmond",
-                                      "C_MItem_AbnHalbmond"};
+constexpr Command kMoonItems[] = {Command::C_MItem_Neumond, Command::C_MItem_ZunHalbmond,
+                                  Command::C_MItem_Vollmond, Command::C_MItem_AbnHalbmond};
+
+template <typename T, std::size_t N> bool contains(const T (&list)[N], T value)
+{
+    return std::find(std::begin(list), std::end(list), value) != std::end(list);
+}
 
 void check(QAction* item, bool on)
 {
@@ -136,103 +135,144 @@ void check(QAction* item, bool on)
 
 void TC_FORM_Haupt::updateCommandStates()
 {
-    for (const auto& [name, item] : m_actions) {
-        const bool available = kAvailableCommands.count(name) != 0;
-        item->setEnabled(available &&
-                         (kAppointmentCommands.count(name) == 0 || m_appointmentCommandsEnabled));
+    const bool appointments = m_state.fileLoaded();
+    for (std::size_t index = 0; index < kCommandCount; ++index) {
+        const auto command = static_cast<Command>(index);
+        m_actions[index]->setEnabled(contains(kAvailableCommands, command) &&
+                                     (appointments || !contains(kAppointmentCommands, command)));
     }
-    for (const auto& [name, button] : m_buttons) {
-        const bool available = kAvailableCommands.count(name) != 0;
-        button->setEnabled(available &&
-                           (kAppointmentCommands.count(name) == 0 || m_appointmentCommandsEnabled));
-    }
+    // The push buttons open the editor and its dialogs: disabled until those exist.
+    for (QPushButton* button : m_buttons)
+        button->setEnabled(false);
+}
+
+namespace {
+
+// The usable part of the screen the stored position lies on (the primary one when it lies on none).
+ScreenArea screenAreaAt(const QPoint& position)
+{
+    QScreen* screen = QGuiApplication::screenAt(position);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
+} // namespace
+
+// Before the window is shown its frame is unknown: the style's title bar stands in for it, and
+// refitToScreen corrects the place once the frame is there.
+void TC_FORM_Haupt::applyWindowPlacement()
+{
+    const WindowGeometry stored = m_state.settings().main.geometry;
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const WindowGeometry geometry =
+        fitToScreen(stored, screenAreaAt({stored.left, stored.top}), FrameExtent{0, titleBar});
+    move(geometry.left, geometry.top);
+    resize(geometry.width, geometry.height);
+    m_normalFramePosition = QPoint(geometry.left, geometry.top);
+    m_normalSize = QSize(geometry.width, geometry.height);
+}
+
+void TC_FORM_Haupt::refitToScreen()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const WindowGeometry now{frame.top(), frame.left(), inner.width(), inner.height(), false};
+    const WindowGeometry fitted =
+        fitToScreen(now, screenAreaAt(frame.topLeft()),
+                    FrameExtent{frame.width() - inner.width(), frame.height() - inner.height()});
+    if (fitted == now)
+        return;
+    move(fitted.left, fitted.top);
+    resize(fitted.width, fitted.height);
 }
 
 void TC_FORM_Haupt::applyMainSettings()
 {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
-    const WindowGeometry geometry =
-        fitToScreen(m_settings.main.geometry, ScreenSize{screenSize.width(), screenSize.height()});
-    move(geometry.left, geometry.top);
-    resize(geometry.width, geometry.height);
-
-    C_RE_TerminAnzeige->setFont(toQFont(m_settings.main.font));
+    C_RE_TerminAnzeige->setFont(toQFont(m_state.settings().main.font));
     QPalette palette = C_RE_TerminAnzeige->palette();
-    palette.setColor(QPalette::Base, toQColor(m_settings.main.background.effective()));
-    palette.setColor(QPalette::Text, toQColor(m_settings.main.font.colour));
+    palette.setColor(QPalette::Base, toQColor(m_state.settings().main.background.effective()));
+    palette.setColor(QPalette::Text, toQColor(m_state.settings().main.font.colour));
     C_RE_TerminAnzeige->setPalette(palette);
-    C_RE_TerminAnzeige->setLineWrapMode(m_settings.view.wordWrap ? QTextEdit::WidgetWidth
-                                                                 : QTextEdit::NoWrap);
+    C_RE_TerminAnzeige->setLineWrapMode(m_state.settings().view.wordWrap ? QPlainTextEdit::WidgetWidth
+                                                                         : QPlainTextEdit::NoWrap);
     const int caretWidth =
-        m_settings.view.wideCaret ? std::max(1, C_RE_TerminAnzeige->fontMetrics().height() / 3) : 1;
+        m_state.settings().view.wideCaret ? std::max(1, C_RE_TerminAnzeige->fontMetrics().height() / 3) : 1;
     C_RE_TerminAnzeige->setCursorWidth(caretWidth);
 }
 
 void TC_FORM_Haupt::applyMenuChecks()
 {
-    const ViewDisplaySettings& view = m_settings.view;
+    const ViewDisplaySettings& view = m_state.settings().view;
     for (const ViewSwitch& item : kWeekdaySwitches) {
         check(action(item.name), view.*item.value);
         check(action(item.contextTwin), view.*item.value);
     }
-    check(action("C_MItem_Zeilenumbruch"), view.wordWrap);
-    check(action("C_KMItem_Zeilenumbruch"), view.wordWrap);
-    check(action("C_MItem_Schaltflaechenleiste"), view.buttonBar);
-    check(action("C_MItem_Symbolleiste"), view.toolBar);
-    check(action("C_MItem_Cursor"), view.wideCaret);
-    check(action("C_KMItem_Cursor"), view.wideCaret);
-    check(action("C_MItem_Tooltip"), m_settings.tooltips.shown);
+    check(action(Command::C_MItem_Zeilenumbruch), view.wordWrap);
+    check(action(Command::C_KMItem_Zeilenumbruch), view.wordWrap);
+    check(action(Command::C_MItem_Schaltflaechenleiste), view.buttonBar);
+    check(action(Command::C_MItem_Symbolleiste), view.toolBar);
+    check(action(Command::C_MItem_Cursor), view.wideCaret);
+    check(action(Command::C_KMItem_Cursor), view.wideCaret);
+    check(action(Command::C_MItem_Tooltip), m_state.settings().tooltips.shown);
 
-    const BlockDisplaySettings& blocks = m_settings.blockDisplay;
+    const BlockDisplaySettings& blocks = m_state.settings().blockDisplay;
     for (int block = 0; block < kBlockCount; ++block)
-        for (const auto& [name, item] : m_actions)
-            if (name.rfind("C_MItem_", 0) == 0 && item->data().isValid() && item->data().toInt() == block)
+        for (QAction* item : m_actions)
+            if (item->data().isValid() && item->data().toInt() == block)
                 check(item, blocks.shown[static_cast<std::size_t>(block)]);
-    check(action("C_MItem_GeburtstageMit"), blocks.birthdays == BirthdayMode::WithThousandDays);
-    check(action("C_MItem_GeburtstageNormal"), blocks.birthdays == BirthdayMode::Normal);
-    check(action("C_MItem_KeineGeburtstage"), blocks.birthdays == BirthdayMode::None);
+    check(action(Command::C_MItem_GeburtstageMit), blocks.birthdays == BirthdayMode::WithThousandDays);
+    check(action(Command::C_MItem_GeburtstageNormal), blocks.birthdays == BirthdayMode::Normal);
+    check(action(Command::C_MItem_KeineGeburtstage), blocks.birthdays == BirthdayMode::None);
     for (std::size_t phase = 0; phase < std::size(kMoonItems); ++phase)
         check(action(kMoonItems[phase]), blocks.moonPhases[phase]);
-    check(action("C_MItem_Uhrzeit"), blocks.moonClockTime);
+    check(action(Command::C_MItem_Uhrzeit), blocks.moonClockTime);
 
-    check(action("C_MItem_Hintergrund_Windows"), m_settings.main.background.useWindowColour);
-    check(action("C_MItem_Hintergrund_persoenlich"), !m_settings.main.background.useWindowColour);
-    check(action("C_MItem_Dialogfenster"), m_settings.main.dialogsFollowView);
+    check(action(Command::C_MItem_Hintergrund_Windows), m_state.settings().main.background.useWindowColour);
+    check(action(Command::C_MItem_Hintergrund_persoenlich),
+          !m_state.settings().main.background.useWindowColour);
+    check(action(Command::C_MItem_Dialogfenster), m_state.settings().main.dialogsFollowView);
     for (const ExtrasSwitch& item : kExtrasSwitches)
-        check(action(item.name), m_settings.extras.*item.value);
+        check(action(item.name), m_state.settings().extras.*item.value);
 }
 
 void TC_FORM_Haupt::applyBarVisibility()
 {
-    C_GRBX_PSBT->setVisible(m_settings.view.buttonBar);
-    C_TBa_Notavi->setVisible(m_settings.view.toolBar);
+    C_GRBX_PSBT->setVisible(m_state.settings().view.buttonBar);
+    C_TBa_Notavi->setVisible(m_state.settings().view.toolBar);
 }
 
 void TC_FORM_Haupt::saveSection(SettingsSection section)
 {
     // A settings file that cannot be written leaves the settings in memory: nothing to tell the user.
-    m_settingsFile->save(section, m_settings);
+    m_state.saveSettings(section);
 }
 
 void TC_FORM_Haupt::storeWindowGeometry()
 {
-    const bool maximised = isMaximized();
-    const QRect normal = maximised ? normalGeometry() : geometry();
-    const QPoint corner = maximised ? normal.topLeft() : frameGeometry().topLeft();
-    m_settings.main.geometry = {corner.y(), corner.x(), normal.width(), normal.height(), maximised};
-    storeFont(C_RE_TerminAnzeige->font(), m_settings.main.font);
+    rememberNormalPlace();
+    m_state.settings().main.geometry = {m_normalFramePosition.y(), m_normalFramePosition.x(),
+                                        m_normalSize.width(), m_normalSize.height(), isMaximized()};
+    storeFont(C_RE_TerminAnzeige->font(), m_state.settings().main.font);
 }
 
 void TC_FORM_Haupt::showAsStarted()
 {
-    if (m_settings.extras.startMinimised)
+    if (m_state.settings().extras.startMinimised)
         showMinimized();
-    else if (m_settings.main.geometry.maximised)
+    else if (m_state.settings().main.geometry.maximised)
         showMaximized();
     else
         show();
     C_RE_TerminAnzeige->setFocus();
+    // The window manager frames the window after it is shown: then its place is checked once more.
+    QTimer::singleShot(0, this, [this] {
+        refitToScreen();
+        showStartMessages();
+    });
 }
 
 // --- the check items ---------------------------------------------------------------------------
@@ -240,12 +280,12 @@ void TC_FORM_Haupt::showAsStarted()
 void TC_FORM_Haupt::connectOptionToggles()
 {
     for (const ViewSwitch& item : kWeekdaySwitches)
-        for (const char* name : {item.name, item.contextTwin}) {
+        for (Command name : {item.name, item.contextTwin}) {
             QAction* source = action(name);
             connect(source, &QAction::triggered, this, [this, source] { C_MItem_WochentagClick(source); });
         }
-    for (const auto& [name, item] : m_actions) {
-        if (name.rfind("C_MItem_", 0) != 0 || !item->data().isValid())
+    for (QAction* item : m_actions) {
+        if (!item->data().isValid())
             continue;
         QAction* source = item;
         const int tag = item->data().toInt();
@@ -254,15 +294,15 @@ void TC_FORM_Haupt::connectOptionToggles()
         else
             connect(source, &QAction::triggered, this, [this, source] { C_MItem_TerminblockClick(source); });
     }
-    for (const char* name :
-         {"C_MItem_GeburtstageMit", "C_MItem_GeburtstageNormal", "C_MItem_KeineGeburtstage"}) {
+    for (Command name : {Command::C_MItem_GeburtstageMit, Command::C_MItem_GeburtstageNormal,
+                         Command::C_MItem_KeineGeburtstage}) {
         QAction* source = action(name);
         connect(source, &QAction::triggered, this, [this, source] { C_MItem_TBGebTagClick(source); });
     }
-    for (const char* name : {"C_MItem_Zeilenumbruch", "C_KMItem_Zeilenumbruch"})
+    for (Command name : {Command::C_MItem_Zeilenumbruch, Command::C_KMItem_Zeilenumbruch})
         connect(action(name), &QAction::triggered, this, [this] { C_MItem_ZeilenumbruchClick(); });
-    for (const char* name :
-         {"C_MItem_Schaltflaechenleiste", "C_MItem_Symbolleiste", "C_MItem_Cursor", "C_KMItem_Cursor"}) {
+    for (Command name : {Command::C_MItem_Schaltflaechenleiste, Command::C_MItem_Symbolleiste,
+                         Command::C_MItem_Cursor, Command::C_KMItem_Cursor}) {
         QAction* source = action(name);
         connect(source, &QAction::triggered, this, [this, source] { C_MItem_BarClick(source); });
     }
@@ -270,22 +310,24 @@ void TC_FORM_Haupt::connectOptionToggles()
         QAction* source = action(item.name);
         connect(source, &QAction::triggered, this, [this, source] { C_MItem_ExtrasClick(source); });
     }
-    connect(action("C_MItem_Dialogfenster"), &QAction::triggered, this,
+    connect(action(Command::C_MItem_Dialogfenster), &QAction::triggered, this,
             [this] { C_MItem_DialogfensterClick(); });
-    connect(action("C_MItem_Hintergrund_Windows"), &QAction::triggered, this, [this] {
+    connect(action(Command::C_MItem_Hintergrund_Windows), &QAction::triggered, this, [this] {
         stopCountdown();
-        m_settings.main.background.useWindowColour = !m_settings.main.background.useWindowColour;
+        m_state.settings().main.background.useWindowColour =
+            !m_state.settings().main.background.useWindowColour;
         applyMenuChecks();
         applyMainSettings();
         storeWindowGeometry();
         saveSection(SettingsSection::Main);
     });
-    connect(action("C_MItem_SpeicherAnsicht"), &QAction::triggered, this,
+    connect(action(Command::C_MItem_SpeicherAnsicht), &QAction::triggered, this,
             [this] { C_MItem_SpeicherAnsichtClick(); });
-    connect(action("C_MItem_speichern"), &QAction::triggered, this, [this] { C_MItem_speichernClick(); });
-    connect(action("C_MItem_LoeschenFrist"), &QAction::triggered, this, [this] {
+    connect(action(Command::C_MItem_speichern), &QAction::triggered, this,
+            [this] { C_MItem_speichernClick(); });
+    connect(action(Command::C_MItem_LoeschenFrist), &QAction::triggered, this, [this] {
         stopCountdown();
-        if (m_input->askDeletionAge(m_settings.extras.deletionPeriodDays))
+        if (m_input->askDeletionAge(m_state.settings().extras.deletionPeriodDays))
             saveSection(SettingsSection::Extras);
     });
 }
@@ -295,10 +337,10 @@ void TC_FORM_Haupt::C_MItem_WochentagClick(QAction* item)
     stopCountdown();
     for (const ViewSwitch& entry : kWeekdaySwitches)
         if (item == action(entry.name) || item == action(entry.contextTwin))
-            m_settings.view.*entry.value = !(m_settings.view.*entry.value);
+            m_state.settings().view.*entry.value = !(m_state.settings().view.*entry.value);
     applyMenuChecks();
     saveSection(SettingsSection::View);
-    if (m_viewComputed && m_fileLoaded)
+    if (m_viewComputed && m_state.fileLoaded())
         evaluate();
 }
 
@@ -306,8 +348,8 @@ void TC_FORM_Haupt::C_MItem_TerminblockClick(QAction* item)
 {
     stopCountdown();
     const int block = item->data().toInt();
-    m_settings.blockDisplay.shown[static_cast<std::size_t>(block)] = item->isChecked();
-    if (m_viewComputed && m_fileLoaded)
+    m_state.settings().blockDisplay.shown[static_cast<std::size_t>(block)] = item->isChecked();
+    if (m_viewComputed && m_state.fileLoaded())
         evaluate();
 }
 
@@ -315,13 +357,13 @@ void TC_FORM_Haupt::C_MItem_TBGebTagClick(QAction* item)
 {
     stopCountdown();
     BirthdayMode mode = BirthdayMode::Normal;
-    if (item == action("C_MItem_GeburtstageMit"))
+    if (item == action(Command::C_MItem_GeburtstageMit))
         mode = BirthdayMode::WithThousandDays;
-    else if (item == action("C_MItem_KeineGeburtstage"))
+    else if (item == action(Command::C_MItem_KeineGeburtstage))
         mode = BirthdayMode::None;
-    m_settings.blockDisplay.setBirthdayMode(mode);
+    m_state.settings().blockDisplay.setBirthdayMode(mode);
     applyMenuChecks();
-    if (m_viewComputed && m_fileLoaded)
+    if (m_viewComputed && m_state.fileLoaded())
         evaluate();
 }
 
@@ -330,32 +372,32 @@ void TC_FORM_Haupt::C_MItem_TBMondphasenClick(QAction* item)
     stopCountdown();
     const int tag = item->data().toInt();
     if (tag == 165)
-        m_settings.blockDisplay.moonClockTime = item->isChecked();
+        m_state.settings().blockDisplay.moonClockTime = item->isChecked();
     else
-        m_settings.blockDisplay.setMoonPhase(static_cast<MoonPhase>(tag - 161), item->isChecked());
+        m_state.settings().blockDisplay.setMoonPhase(static_cast<MoonPhase>(tag - 161), item->isChecked());
     applyMenuChecks();
-    if (m_viewComputed && m_fileLoaded)
+    if (m_viewComputed && m_state.fileLoaded())
         evaluate();
 }
 
 void TC_FORM_Haupt::C_MItem_ZeilenumbruchClick()
 {
     stopCountdown();
-    m_settings.view.wordWrap = !m_settings.view.wordWrap;
+    m_state.settings().view.wordWrap = !m_state.settings().view.wordWrap;
     applyMenuChecks();
     applyMainSettings();
     saveSection(SettingsSection::View);
-    if (m_viewComputed && m_fileLoaded)
+    if (m_viewComputed && m_state.fileLoaded())
         render();
 }
 
 void TC_FORM_Haupt::C_MItem_BarClick(QAction* item)
 {
     stopCountdown();
-    ViewDisplaySettings& view = m_settings.view;
-    if (item == action("C_MItem_Schaltflaechenleiste"))
+    ViewDisplaySettings& view = m_state.settings().view;
+    if (item == action(Command::C_MItem_Schaltflaechenleiste))
         view.buttonBar = !view.buttonBar;
-    else if (item == action("C_MItem_Symbolleiste"))
+    else if (item == action(Command::C_MItem_Symbolleiste))
         view.toolBar = !view.toolBar;
     else
         view.wideCaret = !view.wideCaret;
@@ -370,14 +412,14 @@ void TC_FORM_Haupt::C_MItem_ExtrasClick(QAction* item)
     stopCountdown();
     for (const ExtrasSwitch& entry : kExtrasSwitches)
         if (item == action(entry.name))
-            m_settings.extras.*entry.value = item->isChecked();
+            m_state.settings().extras.*entry.value = item->isChecked();
     saveSection(SettingsSection::Extras);
 }
 
 void TC_FORM_Haupt::C_MItem_DialogfensterClick()
 {
     stopCountdown();
-    m_settings.main.dialogsFollowView = action("C_MItem_Dialogfenster")->isChecked();
+    m_state.settings().main.dialogsFollowView = action(Command::C_MItem_Dialogfenster)->isChecked();
     storeWindowGeometry();
     saveSection(SettingsSection::Main);
 }
@@ -399,7 +441,7 @@ void TC_FORM_Haupt::C_MItem_SpeicherAnsichtClick()
             this, QStringLiteral("Soll Notavi ab dem n\u00E4chsten Start mit der Termin-\n\nansicht ") +
                       phrase + QStringLiteral("starten ?")))
         return;
-    m_settings.startView.tab = tab;
+    m_state.settings().startView.tab = tab;
     saveSection(SettingsSection::StartView);
 }
 

@@ -15,13 +15,14 @@
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTabBar>
-#include <QTextEdit>
 #include <QUrl>
 
 namespace notavi::gui {
@@ -39,8 +40,9 @@ const QString kNoFileHint =
 
 } // namespace
 
-TC_FORM_Haupt::TC_FORM_Haupt(const Desktop& desktop, const StartupEnvironment& environment, QWidget* parent)
-    : QMainWindow(parent), m_desktop(desktop), m_files(environment.files), m_lineErrors(desktop.boxes, this)
+TC_FORM_Haupt::TC_FORM_Haupt(const Desktop& desktop, ProgramState& state, QWidget* parent)
+    : QMainWindow(parent), m_desktop(desktop), m_state(state),
+      m_lineErrors(desktop.boxes, state.lineErrorStateRef(), this)
 {
     setObjectName(QStringLiteral("TC_FORM_Haupt"));
     setWindowTitle(QStringLiteral("Notavi"));
@@ -51,30 +53,24 @@ TC_FORM_Haupt::TC_FORM_Haupt(const Desktop& desktop, const StartupEnvironment& e
     createControls();
     connectCommands();
     connectOptionToggles();
-    FormCreate(environment);
-    // The captions of the menus and tabs in this desktop's font set the narrowest useful window.
-    setMinimumWidth(std::max(menuBar()->sizeHint().width(), C_TC_Terminart->sizeHint().width()) + 4);
+    FormCreate();
+    fitMinimumWidthToCaptions();
     m_input = new TC_Form_Eingabe(m_desktop.boxes, this);
     m_input->setLookProvider([this] { return dialogLook(); });
 }
 
 TC_FORM_Haupt::~TC_FORM_Haupt() = default;
 
-void TC_FORM_Haupt::FormCreate(const StartupEnvironment& environment)
+void TC_FORM_Haupt::FormCreate()
 {
     applyGermanFormats();
     m_evaluationDate = m_desktop.clock.today();
-    m_lastKnownDate = m_evaluationDate;
-    m_lineErrors.setState(LineErrorState::Show);
-    m_programFolder = environment.programFolder;
-    m_helpFile = pathText(m_programFolder / kHelpFileName.toStdString());
-    m_baseFolder = determineBaseFolder(m_files, m_programFolder, environment.userFolders);
-    m_settingsFile =
-        std::make_unique<SettingsFile>(SettingsFile::inFolder(m_baseFolder.path, environment.files));
+    m_state.setLineErrorState(LineErrorState::Show);
+    m_helpFile = pathText(m_state.programFolder() / kHelpFileName.toStdString());
     loadStartSettings();
-    if (m_settings.extras.startMinimised)
+    if (m_state.settings().extras.startMinimised)
         stopCountdown();
-    m_settingsFile->load(SettingsSection::Countdown, m_settings);
+    m_state.loadSettings(SettingsSection::Countdown);
     if (loadFile())
         evaluate();
     else
@@ -83,15 +79,15 @@ void TC_FORM_Haupt::FormCreate(const StartupEnvironment& environment)
 
 void TC_FORM_Haupt::loadStartSettings()
 {
-    m_settingsFile->load({SettingsSection::Main, SettingsSection::BlockDisplay, SettingsSection::BlockColours,
+    m_state.loadSettings({SettingsSection::Main, SettingsSection::BlockDisplay, SettingsSection::BlockColours,
                           SettingsSection::View, SettingsSection::StartView, SettingsSection::Tooltips,
-                          SettingsSection::AlarmClock, SettingsSection::Extras},
-                         m_settings);
+                          SettingsSection::AlarmClock, SettingsSection::Extras});
+    applyWindowPlacement();
     applyMainSettings();
     applyMenuChecks();
     applyBarVisibility();
     QSignalBlocker quiet(C_TC_Terminart);
-    C_TC_Terminart->setCurrentIndex(std::clamp(m_settings.startView.tab, 0, kViewModeCount - 1));
+    C_TC_Terminart->setCurrentIndex(std::clamp(m_state.settings().startView.tab, 0, kViewModeCount - 1));
 }
 
 int TC_FORM_Haupt::viewMode() const
@@ -99,68 +95,85 @@ int TC_FORM_Haupt::viewMode() const
     return C_TC_Terminart->currentIndex();
 }
 
+// The widest caption each tab can get over the dates of a year with every weekday and month: the
+// window never becomes narrower than the five tabs side by side, whatever date is shown.
+void TC_FORM_Haupt::fitMinimumWidthToCaptions()
+{
+    const DayNumber first = notavi::toDayNumber(2024, 1, 1);
+    int tabsWidth = 0;
+    for (int tab = 0; tab < kViewModeCount; ++tab) {
+        int widest = 0;
+        const auto mode = static_cast<ViewMode>(tab);
+        for (DayNumber day = first; day < first + 366; ++day)
+            widest = std::max(widest, C_TC_Terminart->fontMetrics().horizontalAdvance(
+                                          fromCp1252(tabCaption(mode, day)).remove(QLatin1Char('&'))));
+        const QString current = C_TC_Terminart->tabText(tab);
+        const int padding =
+            C_TC_Terminart->tabRect(tab).width() -
+            C_TC_Terminart->fontMetrics().horizontalAdvance(QString(current).remove(QLatin1Char('&')));
+        tabsWidth += widest + std::max(padding, 0);
+    }
+    setMinimumWidth(std::max(menuBar()->sizeHint().width(), tabsWidth) + 8);
+}
+
 // --- files ------------------------------------------------------------------------------------
 
 bool TC_FORM_Haupt::loadFile()
 {
-    m_file.lines.clear();
-    m_fileLoaded = false;
-    m_corrected = false;
-    MainLoadResult result = loadMainList(m_files, m_baseFolder.path);
-    if (!result.loaded()) {
+    const FileLoadOutcome outcome = m_state.loadFile();
+    if (!outcome.loaded) {
         showLoadFailure();
         return false;
     }
-    m_file = std::move(result.file);
-    m_corrected = result.corrected;
-    m_fileLoaded = true;
-    m_appointmentCommandsEnabled = true;
     updateCommandStates();
     setTabHints();
-    if (result.status == MainLoadStatus::CreatedDefault)
-        for (std::string_view message : saveMessages(result.defaultSave))
-            m_desktop.boxes.error(this, boxText(message));
+    for (std::string_view message : outcome.messages)
+        m_desktop.boxes.error(this, boxText(message));
     return true;
 }
 
 void TC_FORM_Haupt::showLoadFailure()
 {
     stopCountdown();
-    m_appointmentCommandsEnabled = false;
     updateCommandStates();
     m_entries.clear();
     QStringList lines;
     for (std::string_view line : kMainLoadFailedViewLines)
         lines << fromCp1252(line);
-    showPlainLines(*C_RE_TerminAnzeige, lines, viewColours().fontColour);
+    C_RE_TerminAnzeige->showLines(lines, viewColours().fontColour);
     setTabHints();
-    m_desktop.boxes.warning(this, boxText(kMainLoadFailedMessage));
+    // At start-up the box waits until the window stands where it belongs.
+    if (isVisible())
+        m_desktop.boxes.warning(this, boxText(kMainLoadFailedMessage));
+    else
+        m_startMessages.push_back(boxText(kMainLoadFailedMessage));
 }
 
-void TC_FORM_Haupt::writeBackCorrections()
+void TC_FORM_Haupt::showStartMessages()
 {
-    m_corrected = false;
-    if (!writeBack(m_files, m_baseFolder.path, m_file.lines))
-        m_desktop.boxes.error(this, boxText(kWriteBackFailedMessage));
+    const std::vector<QString> messages = std::exchange(m_startMessages, {});
+    for (const QString& message : messages)
+        m_desktop.boxes.warning(this, message);
 }
 
 // --- the view ---------------------------------------------------------------------------------
 
 DisplayOptions TC_FORM_Haupt::displayOptions() const
 {
-    return displayOptionsFrom(viewSettingsFrom(m_settings));
+    return displayOptionsFrom(viewSettingsFrom(m_state.settings()));
 }
 
 ViewColours TC_FORM_Haupt::viewColours() const
 {
-    return {m_settings.blockColours.codes, toQColor(m_settings.main.font.colour)};
+    return {m_state.settings().blockColours.codes, toQColor(m_state.settings().main.font.colour)};
 }
 
 DialogLook TC_FORM_Haupt::dialogLook() const
 {
     return {this,
-            {m_settings.main.dialogsFollowView, toQColor(m_settings.main.background.effective()),
-             toQColor(m_settings.main.font.colour)}};
+            {m_state.settings().main.dialogsFollowView,
+             toQColor(m_state.settings().main.background.effective()),
+             toQColor(m_state.settings().main.font.colour)}};
 }
 
 void TC_FORM_Haupt::setTabCaptions()
@@ -173,8 +186,8 @@ void TC_FORM_Haupt::setTabCaptions()
 void TC_FORM_Haupt::setTabHints()
 {
     for (int tab = 0; tab < kViewModeCount; ++tab)
-        C_TC_Terminart->setTabToolTip(tab, m_fileLoaded ? fromCp1252(tabHint(static_cast<ViewMode>(tab)))
-                                                        : kNoFileHint);
+        C_TC_Terminart->setTabToolTip(
+            tab, m_state.fileLoaded() ? fromCp1252(tabHint(static_cast<ViewMode>(tab))) : kNoFileHint);
 }
 
 void TC_FORM_Haupt::evaluate()
@@ -184,23 +197,22 @@ void TC_FORM_Haupt::evaluate()
     m_entries.clear();
     if (mode == static_cast<int>(ViewMode::Year)) {
         // The year takes a moment: the note stands in the view while it is computed.
-        showPlainLines(*C_RE_TerminAnzeige, {kWaitLine1, kWaitLine2}, viewColours().fontColour);
+        C_RE_TerminAnzeige->showLines({kWaitLine1, kWaitLine2}, viewColours().fontColour);
         C_RE_TerminAnzeige->viewport()->repaint();
     } else {
         C_RE_TerminAnzeige->clear();
     }
-    const DisplayOptions options = displayOptions();
-    EvaluationContext context{options, m_desktop.clock, m_lineErrors, m_alarms};
-    EvaluationResult result = evaluateView(m_file.lines, context, m_evaluationDate, mode);
-    if (!result.ok) {
+    ViewOutcome outcome =
+        m_state.evaluate(m_evaluationDate, mode, displayOptions(), m_desktop.clock, m_lineErrors);
+    if (!outcome.result.ok) {
         C_RE_TerminAnzeige->clear();
-        m_desktop.boxes.error(this, boxText(result.failure));
+        m_desktop.boxes.error(this, boxText(outcome.result.failure));
         return;
     }
-    m_lastRange = viewRange(static_cast<ViewMode>(mode), m_evaluationDate);
-    if (result.corrected || m_corrected)
-        writeBackCorrections();
-    m_entries = std::move(result.entries);
+    m_lastRange = outcome.range;
+    if (outcome.writeBackFailed)
+        m_desktop.boxes.error(this, boxText(kWriteBackFailedMessage));
+    m_entries = std::move(outcome.result.entries);
     m_viewComputed = true;
     render();
     if (isVisible())
@@ -209,8 +221,8 @@ void TC_FORM_Haupt::evaluate()
 
 void TC_FORM_Haupt::render()
 {
-    renderEntries(*C_RE_TerminAnzeige, m_entries, viewColours(),
-                  viewMode() == static_cast<int>(ViewMode::LastFourWeeks));
+    C_RE_TerminAnzeige->showEntries(m_entries, viewColours(),
+                                    viewMode() == static_cast<int>(ViewMode::LastFourWeeks));
 }
 
 // --- tabs and the evaluation date -------------------------------------------------------------
@@ -218,7 +230,7 @@ void TC_FORM_Haupt::render()
 void TC_FORM_Haupt::C_TC_TerminartChange(int)
 {
     stopCountdown();
-    if (m_fileLoaded) {
+    if (m_state.fileLoaded()) {
         evaluate();
         return;
     }
@@ -227,31 +239,37 @@ void TC_FORM_Haupt::C_TC_TerminartChange(int)
     setTabCaptions();
 }
 
+void TC_FORM_Haupt::switchTab(int step)
+{
+    const int tab = (viewMode() + step + kViewModeCount) % kViewModeCount;
+    C_TC_Terminart->setCurrentIndex(tab);
+}
+
 void TC_FORM_Haupt::moveEvaluationDate(DayNumber date)
 {
     m_evaluationDate = date;
-    if (m_fileLoaded)
+    if (m_state.fileLoaded())
         evaluate();
     else
         setTabCaptions();
 }
 
-std::optional<DayNumber> TC_FORM_Haupt::steppedDate(int direction)
+void TC_FORM_Haupt::stepEvaluationDate(int direction)
 {
-    switch (static_cast<ViewMode>(viewMode())) {
-    case ViewMode::Week:
-        return m_evaluationDate + direction * 7;
-    case ViewMode::FourWeeks:
-    case ViewMode::LastFourWeeks:
-        return m_evaluationDate + direction * 28;
-    case ViewMode::Month:
-        return addMonths(m_evaluationDate, direction);
-    case ViewMode::Year:
-        return addYears(m_evaluationDate, direction);
+    const SteppedDate stepped = notavi::stepEvaluationDate(viewMode(), m_evaluationDate, direction);
+    switch (stepped.step) {
+    case DateStep::Moved:
+        moveEvaluationDate(stepped.date);
+        return;
+    case DateStep::OutOfRange:
+        // Before 01.01.0001 or after 31.12.9999 there is nothing to show: the date stays.
+        m_desktop.beeper.play(SystemSound::Warning);
+        return;
+    case DateStep::UnknownMode:
+        m_desktop.boxes.error(
+            this, QStringLiteral("Der Terminzeitraum ist unbekannt. Bitte den Programmierer informieren."));
+        return;
     }
-    m_desktop.boxes.error(
-        this, QStringLiteral("Der Terminzeitraum ist unbekannt. Bitte den Programmierer informieren."));
-    return std::nullopt;
 }
 
 void TC_FORM_Haupt::C_MItem_RechnerdatumClick()
@@ -263,15 +281,13 @@ void TC_FORM_Haupt::C_MItem_RechnerdatumClick()
 void TC_FORM_Haupt::C_MItem_VorClick()
 {
     stopCountdown();
-    if (std::optional<DayNumber> date = steppedDate(+1))
-        moveEvaluationDate(*date);
+    stepEvaluationDate(+1);
 }
 
 void TC_FORM_Haupt::C_MItem_ZurueckClick()
 {
     stopCountdown();
-    if (std::optional<DayNumber> date = steppedDate(-1))
-        moveEvaluationDate(*date);
+    stepEvaluationDate(-1);
 }
 
 void TC_FORM_Haupt::C_MItem_eingebenClick()
@@ -287,16 +303,12 @@ void TC_FORM_Haupt::C_MItem_eingebenClick()
 void TC_FORM_Haupt::C_MItem_neuladenClick(bool byUser)
 {
     stopCountdown();
-    m_file.lines.clear();
-    m_lineErrors.setState(LineErrorState::Show);
+    m_state.setLineErrorState(LineErrorState::Show);
     if (!loadFile())
         return;
-    const DayNumber today = m_desktop.clock.today();
-    if (!byUser && !m_lastRange.contains(today)) {
+    if (!byUser && !m_lastRange.contains(m_desktop.clock.today())) {
         // Today is not in the view: collect today's alarms from the new file all the same.
-        const DisplayOptions options = displayOptions();
-        EvaluationContext context{options, m_desktop.clock, m_lineErrors, m_alarms};
-        evaluateView(m_file.lines, context, today, 0, EvaluationPass::Alarm);
+        m_state.collectTodaysAlarms(displayOptions(), m_desktop.clock, m_lineErrors);
     }
     evaluate();
 }
@@ -306,7 +318,7 @@ void TC_FORM_Haupt::C_MItem_neuladenClick(bool byUser)
 void TC_FORM_Haupt::C_MItem_NotepadClick()
 {
     stopCountdown();
-    m_desktop.shell.openTextFile(pathText(m_baseFolder.path / std::string(kDataFileName)));
+    m_desktop.shell.openTextFile(pathText(m_state.dataFilePath()));
 }
 
 void TC_FORM_Haupt::C_MItem_NotaviHilfeClick()
@@ -320,13 +332,36 @@ void TC_FORM_Haupt::C_MItem_NotaviHilfeClick()
 void TC_FORM_Haupt::C_MItem_InfoClick()
 {
     stopCountdown();
-    TC_Form_Info info(m_desktop, m_game, m_baseFolder.portable, dialogLook(), this);
+    TC_Form_Info info(m_desktop, m_game, m_state.baseFolder().portable, dialogLook(), this);
     info.exec();
 }
 
 void TC_FORM_Haupt::C_MItem_EndeClick()
 {
     close();
+}
+
+void TC_FORM_Haupt::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    rememberNormalPlace();
+}
+
+void TC_FORM_Haupt::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    rememberNormalPlace();
+}
+
+// The settings keep the window's frame position and inner size as it stands in its normal state; a
+// maximised window's own geometry is the screen's, and its normal geometry gives the inner position,
+// which would move the window down by its title bar at each start.
+void TC_FORM_Haupt::rememberNormalPlace()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    m_normalFramePosition = frameGeometry().topLeft();
+    m_normalSize = size();
 }
 
 void TC_FORM_Haupt::closeEvent(QCloseEvent* event)
@@ -339,28 +374,38 @@ void TC_FORM_Haupt::closeEvent(QCloseEvent* event)
 
 // --- commands ---------------------------------------------------------------------------------
 
-QAction* TC_FORM_Haupt::action(const char* name) const
-{
-    return m_actions.at(name);
-}
-
 void TC_FORM_Haupt::connectCommands()
 {
     connect(C_TC_Terminart, &QTabBar::currentChanged, this, &TC_FORM_Haupt::C_TC_TerminartChange);
-    const std::pair<const char*, void (TC_FORM_Haupt::*)()> commands[] = {
-        {"C_MItem_Rechnerdatum", &TC_FORM_Haupt::C_MItem_RechnerdatumClick},
-        {"C_MItem_Vor", &TC_FORM_Haupt::C_MItem_VorClick},
-        {"C_MItem_Zurueck", &TC_FORM_Haupt::C_MItem_ZurueckClick},
-        {"C_MItem_eingeben", &TC_FORM_Haupt::C_MItem_eingebenClick},
-        {"C_MItem_Notepad", &TC_FORM_Haupt::C_MItem_NotepadClick},
-        {"C_MItem_NotaviHilfe", &TC_FORM_Haupt::C_MItem_NotaviHilfeClick},
-        {"C_MItem_Info", &TC_FORM_Haupt::C_MItem_InfoClick},
-        {"C_MItem_Ende", &TC_FORM_Haupt::C_MItem_EndeClick},
+    // The keys of tabbed programs switch the view tabs, wherever the focus is in the window.
+    const std::pair<QKeySequence, int> tabKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), +1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [keys, step] : tabKeys) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { switchTab(step); });
+    }
+    const std::pair<Command, void (TC_FORM_Haupt::*)()> commands[] = {
+        {Command::C_MItem_Rechnerdatum, &TC_FORM_Haupt::C_MItem_RechnerdatumClick},
+        {Command::C_MItem_Vor, &TC_FORM_Haupt::C_MItem_VorClick},
+        {Command::C_MItem_Zurueck, &TC_FORM_Haupt::C_MItem_ZurueckClick},
+        {Command::C_MItem_eingeben, &TC_FORM_Haupt::C_MItem_eingebenClick},
+        {Command::C_MItem_Notepad, &TC_FORM_Haupt::C_MItem_NotepadClick},
+        {Command::C_MItem_NotaviHilfe, &TC_FORM_Haupt::C_MItem_NotaviHilfeClick},
+        {Command::C_MItem_Info, &TC_FORM_Haupt::C_MItem_InfoClick},
+        {Command::C_MItem_Ende, &TC_FORM_Haupt::C_MItem_EndeClick},
     };
     for (const auto& [name, handler] : commands)
         connect(action(name), &QAction::triggered, this, handler);
-    connect(action("C_MItem_neuladen"), &QAction::triggered, this, [this] { C_MItem_neuladenClick(true); });
-    connect(action("C_KMItem_kopieren"), &QAction::triggered, C_RE_TerminAnzeige, &QTextEdit::copy);
+    connect(action(Command::C_MItem_neuladen), &QAction::triggered, this,
+            [this] { C_MItem_neuladenClick(true); });
+    connect(action(Command::C_KMItem_kopieren), &QAction::triggered, C_RE_TerminAnzeige,
+            &QPlainTextEdit::copy);
     updateCommandStates();
 }
 

@@ -3,22 +3,19 @@
 // The main window: the five view tabs over the evaluated view, the tool bar, the button group and
 // the menus; start-up, the commands that move through time, reload, help, about and exit.
 
-#include "core/app/settings.h"
-#include "core/app/settings_file.h"
+#include "core/app/program_state.h"
 #include "core/engine/view_evaluator.h"
-#include "core/model/appointment_file.h"
-#include "core/model/base_folder.h"
-#include "core/model/file_system.h"
 #include "gui/app/box_line_error_sink.h"
+#include "gui/app/entry_view.h"
+#include "gui/app/main_commands.h"
 #include "gui/app/number_game.h"
 #include "gui/app/view_renderer.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"
 
-#include <map>
-#include <memory>
-#include <optional>
-#include <string>
+#include <array>
+#include <string_view>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -26,7 +23,6 @@ class QGroupBox;
 class QMenu;
 class QPushButton;
 class QTabBar;
-class QTextEdit;
 class QToolBar;
 class QToolButton;
 
@@ -34,25 +30,18 @@ namespace notavi::gui {
 
 class TC_Form_Eingabe;
 
-// Where the program finds its files: the folder of the executable, the per-user folders, and the
-// file operations (tests pass a temporary folder and may pass failing file systems).
-struct StartupEnvironment
-{
-    Path programFolder;
-    UserFolderEnvironment userFolders;
-    FileSystem& files;
-};
-
 class TC_FORM_Haupt final : public QMainWindow
 {
     Q_OBJECT
 
   public:
-    // Runs the whole start-up (FormCreate); the window is not shown yet: call showAsStarted().
-    TC_FORM_Haupt(const Desktop& desktop, const StartupEnvironment& environment, QWidget* parent = nullptr);
+    // Runs the window's start-up (FormCreate) on the program's state, which must outlive the window;
+    // the window is not shown yet: call showAsStarted().
+    TC_FORM_Haupt(const Desktop& desktop, ProgramState& state, QWidget* parent = nullptr);
     ~TC_FORM_Haupt() override;
 
-    // Shows the window normal, maximised or minimised, as the settings say.
+    // Shows the window normal, maximised or minimised, as the settings say; then the messages of the
+    // start-up (a file that could not be loaded), over the shown window.
     void showAsStarted();
 
     // --- state other windows and tests read ----------------------------------------------
@@ -60,23 +49,25 @@ class TC_FORM_Haupt final : public QMainWindow
 
     int viewMode() const;
 
-    bool fileLoaded() const { return m_fileLoaded; }
+    bool fileLoaded() const { return m_state.fileLoaded(); }
 
     // The commands that need appointments are enabled only while a file is loaded.
-    bool appointmentCommandsEnabled() const { return m_appointmentCommandsEnabled; }
+    bool appointmentCommandsEnabled() const { return m_state.fileLoaded(); }
 
     const ViewEntries& entries() const { return m_entries; }
 
-    const Lines& lines() const { return m_file.lines; }
+    const Lines& lines() const { return m_state.lines(); }
 
     // Today's alarms, as the last evaluation that covered today collected them.
-    const Alarms& alarms() const { return m_alarms; }
+    const Alarms& alarms() const { return m_state.alarms(); }
 
-    const Settings& settings() const { return m_settings; }
+    const Settings& settings() const { return m_state.settings(); }
 
-    const BaseFolder& baseFolder() const { return m_baseFolder; }
+    const BaseFolder& baseFolder() const { return m_state.baseFolder(); }
 
-    LineErrorState lineErrorState() const { return m_lineErrors.state(); }
+    LineErrorState lineErrorState() const { return m_state.lineErrorState(); }
+
+    QAction* action(Command command) const { return m_actions[commandIndex(command)]; }
 
     DialogLook dialogLook() const;
 
@@ -97,6 +88,8 @@ class TC_FORM_Haupt final : public QMainWindow
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // construction (main_window_layout.cpp, main_menu.cpp)
@@ -105,19 +98,22 @@ class TC_FORM_Haupt final : public QMainWindow
     void createButtonGroup();
     void createMenus();
     void createContextMenu();
-    QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
+    QAction* addMenuItem(QMenu* menu, Command command, const QString& caption,
                          const QKeySequence& shortcut = {}, bool checkable = false);
-    QAction* contextItem(const char* name, const QString& caption, bool checkable = false);
+    QAction* contextItem(Command command, const QString& caption, bool checkable = false);
     void showContextMenu(const QPoint& position);
     void connectCommands();
     void updateCommandStates();
 
     // start-up and files
-    void FormCreate(const StartupEnvironment& environment);
+    void FormCreate();
     void loadStartSettings();
     bool loadFile();
     void showLoadFailure();
-    void writeBackCorrections();
+    void showStartMessages();
+    void fitMinimumWidthToCaptions();
+    void refitToScreen();
+    void rememberNormalPlace();
 
     // the view
     void evaluate();
@@ -125,11 +121,13 @@ class TC_FORM_Haupt final : public QMainWindow
     void setTabCaptions();
     void setTabHints();
     void moveEvaluationDate(DayNumber date);
-    std::optional<DayNumber> steppedDate(int direction);
+    void stepEvaluationDate(int direction);
+    void switchTab(int step);
     ViewColours viewColours() const;
     DisplayOptions displayOptions() const;
 
     // settings (main_window_settings.cpp)
+    void applyWindowPlacement();
     void applyMainSettings();
     void applyMenuChecks();
     void applyBarVisibility();
@@ -150,36 +148,27 @@ class TC_FORM_Haupt final : public QMainWindow
     // The countdown arrives with the timer; every command stops it first.
     void stopCountdown() {}
 
-    QAction* action(const char* name) const;
-
     Desktop m_desktop;
-    FileSystem& m_files;
-    std::unique_ptr<SettingsFile> m_settingsFile;
-    Settings m_settings;
-    BaseFolder m_baseFolder;
-    Path m_programFolder;
+    ProgramState& m_state;
     QString m_helpFile;
 
-    AppointmentFile m_file;
-    bool m_fileLoaded = false;
-    bool m_corrected = false; // the load repaired the info area: written back after the evaluation
-    bool m_appointmentCommandsEnabled = false;
     bool m_viewComputed = false;
     DayNumber m_evaluationDate = 0;
-    DayNumber m_lastKnownDate = 0;
     ViewRange m_lastRange;
     ViewEntries m_entries;
-    Alarms m_alarms;
     BoxLineErrorSink m_lineErrors;
     NumberGame m_game;
+    std::vector<QString> m_startMessages; // shown once the window is on the screen
+    QPoint m_normalFramePosition;         // where the window stood when it was last neither maximised
+    QSize m_normalSize;                   // nor minimised: stored as its place in the settings
 
     QTabBar* C_TC_Terminart = nullptr;
-    QTextEdit* C_RE_TerminAnzeige = nullptr;
+    EntryView* C_RE_TerminAnzeige = nullptr;
     QGroupBox* C_GRBX_PSBT = nullptr;
     QToolBar* C_TBa_Notavi = nullptr;
     QMenu* C_PopupMenu_Haupt = nullptr;
-    std::map<std::string, QAction*> m_actions;
-    std::map<std::string, QPushButton*> m_buttons;
+    std::array<QAction*, kCommandCount> m_actions{};
+    std::array<QPushButton*, kPushButtonCount> m_buttons{};
     TC_Form_Eingabe* m_input = nullptr;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// Writes the evaluated entries into the view: one line per entry in its colour.
+// The colours of the view's entries as Qt colours.
 
 #include "core/engine/view_entry.h"
 #include "core/model/block_catalogue.h"
@@ -8,9 +8,6 @@
 #include <array>
 
 #include <QColor>
-#include <QStringList>
-
-class QTextEdit;
 
 namespace notavi::gui {
 
@@ -22,13 +19,5 @@ struct ViewColours
 
 // The entry's own colour, else its block's colour, else the view's font colour.
 QColor entryColour(const ViewEntry& entry, const ViewColours& colours);
-
-// Replaces the view's text by the entries, the caret at the beginning; with toLastLine (the view of
-// the last four weeks, which ends on the evaluation date) scrolled to the end, the caret at the start
-// of the last line.
-void renderEntries(QTextEdit& view, const ViewEntries& entries, const ViewColours& colours, bool toLastLine);
-
-// Replaces the view's text by plain lines in the font colour (waiting notes, the load failure).
-void showPlainLines(QTextEdit& view, const QStringList& lines, const QColor& colour);
 
 } // namespace notavi::gui

@@ -4,8 +4,11 @@
 
 #include "core/engine/clock.h"
 #include "gui/platform/beeper.h"
+#include "gui/platform/common_dialogs.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/shell.h"
+#include "gui/platform/timers.h"
+#include "gui/platform/tray.h"
 
 namespace notavi::gui {
 
@@ -15,6 +18,9 @@ struct Desktop
     Shell& shell;
     Beeper& beeper;
     const Clock& clock;
+    CommonDialogs& dialogs;
+    Timers& timers;
+    Tray& tray;
 };
 
 } // namespace notavi::gui

@@ -46,5 +46,34 @@ TEST(FitToScreen, ClampsTheStoredBounds)
     }
 }
 
+TEST(FitToScreen, KeepsTheWholeFrameInsideTheUsableArea)
+{
+    // A panel of 30 pixels at the top; the frame adds 2 x 5 pixels of border and a 30-pixel title bar.
+    constexpr ScreenArea kArea{0, 30, 1280, 994};
+    constexpr FrameExtent kFrame{10, 35};
+    const FitCase cases[] = {
+        {"inside stays", {100, 200, 640, 480, false}, {100, 200, 640, 480, false}},
+        {"from a taller screen: the bottom edge comes back",
+         {100, 0, 640, 1200, false},
+         {30, 0, 640, 959, false}},
+        {"low window moves up by its frame", {700, 0, 640, 480, false}, {509, 0, 640, 480, false}},
+        {"under the panel moves below it", {0, 0, 640, 480, false}, {30, 0, 640, 480, false}},
+        {"from a wider screen", {0, 2000, 1500, 480, false}, {30, 0, 1270, 480, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WindowGeometry fitted = fitToScreen(c.stored, kArea, kFrame);
+        EXPECT_EQ(fitted, c.expected);
+        EXPECT_LE(fitted.top + fitted.height + kFrame.height, kArea.top + kArea.height);
+    }
+}
+
+TEST(FitToScreen, SecondScreenLeftOfThePrimaryKeepsItsCoordinates)
+{
+    const ScreenArea left{-1920, 0, 1920, 1080};
+    EXPECT_EQ(fitToScreen({100, -1800, 640, 480, false}, left, FrameExtent{}),
+              (WindowGeometry{100, -1800, 640, 480, false}));
+}
+
 } // namespace
 } // namespace notavi

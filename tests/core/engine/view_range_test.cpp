@@ -45,3 +45,47 @@ TEST(ViewRange, TabCaptions)
 
 } // namespace
 } // namespace notavi
+
+namespace notavi {
+namespace {
+
+TEST(StepEvaluationDate, MovesByTheRangeAndStopsAtTheValidYears)
+{
+    struct Case
+    {
+        const char* name;
+        ViewMode mode;
+        const char* from;
+        int direction;
+        DateStep step;
+        const char* to; // the date after the step (the old one when refused)
+    };
+
+    const Case cases[] = {
+        {"week: seven days", ViewMode::Week, "07.12.2026", +1, DateStep::Moved, "14.12.2026"},
+        {"four weeks back", ViewMode::LastFourWeeks, "07.12.2026", -1, DateStep::Moved, "09.11.2026"},
+        {"month clips the day", ViewMode::Month, "31.01.2025", +1, DateStep::Moved, "28.02.2025"},
+        {"year from a leap day", ViewMode::Year, "29.02.2024", +1, DateStep::Moved, "28.02.2025"},
+        {"last year reachable", ViewMode::Year, "31.12.9998", +1, DateStep::Moved, "31.12.9999"},
+        {"beyond 9999 refused", ViewMode::Year, "31.12.9999", +1, DateStep::OutOfRange, "31.12.9999"},
+        {"month beyond 9999 refused", ViewMode::Month, "15.12.9999", +1, DateStep::OutOfRange, "15.12.9999"},
+        {"week beyond 9999 refused", ViewMode::Week, "28.12.9999", +1, DateStep::OutOfRange, "28.12.9999"},
+        {"last week of 9999 reachable", ViewMode::Week, "24.12.9999", +1, DateStep::Moved, "31.12.9999"},
+        {"before year 1 refused", ViewMode::Year, "31.12.0001", -1, DateStep::OutOfRange, "31.12.0001"},
+        {"four weeks before year 1 refused", ViewMode::FourWeeks, "10.01.0001", -1, DateStep::OutOfRange,
+         "10.01.0001"},
+        {"January of year 2 back to year 1", ViewMode::Month, "31.01.0002", -1, DateStep::Moved,
+         "31.12.0001"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SteppedDate stepped =
+            stepEvaluationDate(static_cast<int>(c.mode), test::date(c.from), c.direction);
+        EXPECT_EQ(stepped.step, c.step);
+        EXPECT_EQ(stepped.date, test::date(c.to));
+    }
+    EXPECT_EQ(stepEvaluationDate(7, test::date("07.12.2026"), +1).step, DateStep::UnknownMode);
+}
+
+} // namespace
+} // namespace notavi

@@ -14,12 +14,12 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
 #include <QToolButton>
 
 using namespace notavi;
@@ -98,6 +98,13 @@ class TestMainWindow : public QObject
     void notepadOpensTheAppointmentFile();
     void closingStoresTheMainSection();
     void weekdayOptionIsSavedAndRecomputes();
+    void allFiveTabsStayVisibleWhateverTheDate();
+    void movesBeyondTheValidYearsAreRefused();
+    void theLoadFailureIsToldOverTheShownWindow();
+    void maximisingKeepsTheNormalPlaceForTheNextStart();
+    void aPlaceFromALargerScreenFitsThisOne();
+    void ctrlTabAndCtrlPageKeysSwitchTheTabs();
+    void commandsAreReachedByTheirEnumerator();
 };
 
 void TestMainWindow::firstStartWritesTheDefaultFile()
@@ -177,7 +184,7 @@ void TestMainWindow::lastFourWeeksViewStandsOnItsLastLine()
     rig.writeSettings(kNoComputedBlocks);
     TC_FORM_Haupt& window = rig.start();
     tabs(window)->setCurrentIndex(3);
-    auto* view = window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
+    auto* view = window.findChild<QPlainTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
     QCOMPARE(view->textCursor().block().text(), QStringLiteral("Am Montag, dem 07.12.2026 Kegeln"));
     QCOMPARE(view->textCursor().positionInBlock(), 0);
     QCOMPARE(window.entries().back().text(), toCp1252(QStringLiteral("Am Montag, dem 07.12.2026 Kegeln")));
@@ -388,6 +395,8 @@ void TestMainWindow::unreadableFileLeavesTheWindowWithoutAppointments()
     rig.writeSettings(kNoComputedBlocks);
     std::filesystem::create_directory(rig.folder() / "notavi.dat"); // exists, but cannot be read
     TC_FORM_Haupt& window = rig.start();
+    window.showAsStarted();
+    QTRY_COMPARE(rig.fake.boxes.shown.size(), 1);
     QVERIFY(!window.fileLoaded());
     QVERIFY(!window.appointmentCommandsEnabled());
     const QStringList failure = {
@@ -473,6 +482,137 @@ void TestMainWindow::weekdayOptionIsSavedAndRecomputes()
     QVERIFY(!item(window, "C_MItem_WTagHeute")->isChecked());
     QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen Zahnarzt")}));
     QVERIFY(rig.settingsText().contains(QStringLiteral("C_MItem_WTagHeute=0")));
+}
+
+void TestMainWindow::allFiveTabsStayVisibleWhateverTheDate()
+{
+    // 07.12.2026 gives short captions; Wednesdays, Thursdays and September give long ones.
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(kNoComputedBlocks + QStringLiteral("[Haupt]\r\nWidth=100\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    showActive(window);
+    window.resize(window.minimumWidth(), window.height());
+    QTabBar* bar = tabs(window);
+    for (int step = 0; step < 60; ++step) {
+        bar->setCurrentIndex(step % 2 == 0 ? 0 : 2);
+        item(window, "C_MItem_Vor")->trigger();
+        QCoreApplication::processEvents();
+        for (int tab = 0; tab < bar->count(); ++tab) {
+            const QRect rect = bar->tabRect(tab);
+            QVERIFY2(rect.left() >= 0 && rect.right() < bar->width(),
+                     qPrintable(QStringLiteral("%1 at %2").arg(bar->tabText(tab)).arg(rect.right())));
+        }
+    }
+}
+
+void TestMainWindow::movesBeyondTheValidYearsAreRefused()
+{
+    MainWindowRig rig("31.12.9998");
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    tabs(window)->setCurrentIndex(4);
+    item(window, "C_MItem_Vor")->trigger();
+    QCOMPARE(window.evaluationDate(), day("31.12.9999"));
+    QVERIFY(rig.fake.beeper.played.isEmpty());
+    item(window, "C_MItem_Vor")->trigger();
+    QCOMPARE(window.evaluationDate(), day("31.12.9999"));
+    QCOMPARE(rig.fake.beeper.played, QList<SystemSound>({SystemSound::Warning}));
+    QCOMPARE(tabs(window)->tabText(4), QStringLiteral("&J 9999"));
+    QVERIFY(rig.fake.boxes.shown.isEmpty());
+}
+
+void TestMainWindow::theLoadFailureIsToldOverTheShownWindow()
+{
+    MainWindowRig rig("07.12.2026");
+    std::filesystem::create_directory(rig.folder() / "notavi.dat");
+    bool visibleWhenTold = false;
+    TC_FORM_Haupt* shownWindow = nullptr;
+    rig.fake.boxes.whileShown = [&] { visibleWhenTold = shownWindow && shownWindow->isVisible(); };
+    TC_FORM_Haupt& window = rig.start();
+    shownWindow = &window;
+    QVERIFY(rig.fake.boxes.shown.isEmpty());
+    window.showAsStarted();
+    QTRY_COMPARE(rig.fake.boxes.shown.size(), 1);
+    QVERIFY(visibleWhenTold);
+}
+
+void TestMainWindow::maximisingKeepsTheNormalPlaceForTheNextStart()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(QStringLiteral("[Haupt]\r\nTop=120\r\nLeft=0\r\nHeight=300\r\n"));
+    QString firstPlace;
+    for (int start = 0; start < 3; ++start) {
+        TC_FORM_Haupt& window = rig.start();
+        window.showAsStarted();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.showMaximized();
+        QTRY_VERIFY(window.isMaximized());
+        window.close();
+        const QString ini = rig.settingsText();
+        for (const char* key : {"Top=120", "Left=0", "Height=300", "WindowState.wsMaximized=1"})
+            QVERIFY2(ini.contains(QLatin1String(key)), qPrintable(ini));
+        const QString place = ini.section(QStringLiteral("Font."), 0, 0);
+        if (start == 0)
+            firstPlace = place;
+        QCOMPARE(place, firstPlace); // the same place after every restart
+    }
+}
+
+void TestMainWindow::aPlaceFromALargerScreenFitsThisOne()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(QStringLiteral("[Haupt]\r\nTop=900\r\nLeft=3000\r\nWidth=900\r\nHeight=5000\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    window.showAsStarted();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    QTRY_VERIFY2(screen.contains(window.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window.frameGeometry().left())
+                                .arg(window.frameGeometry().top())
+                                .arg(window.frameGeometry().width())
+                                .arg(window.frameGeometry().height())));
+}
+
+void TestMainWindow::ctrlTabAndCtrlPageKeysSwitchTheTabs()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    showActive(window);
+    QWidget* view = window.findChild<QPlainTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
+    view->setFocus();
+
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+    } presses[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+        {Qt::Key_PageUp, Qt::ControlModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier, 4}, // round from the first to the last
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+    };
+
+    for (const auto& press : presses) {
+        QTest::keyClick(view, press.key, press.modifiers);
+        QCOMPARE(tabs(window)->currentIndex(), press.tab);
+    }
+}
+
+void TestMainWindow::commandsAreReachedByTheirEnumerator()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    for (std::size_t index = 0; index < kCommandCount; ++index) {
+        const auto command = static_cast<Command>(index);
+        QAction* action = window.action(command);
+        QVERIFY(action);
+        QCOMPARE(action->objectName(), QString::fromLatin1(commandName(command)));
+    }
 }
 
 NOTAVI_GUI_TEST_MAIN(TestMainWindow)

@@ -114,7 +114,8 @@ void TestPlatform::settingsColoursBecomeQtColours()
 void TestPlatform::lineErrorBoxIsSilencedByAbbrechen()
 {
     ScriptedMessageBoxes boxes;
-    BoxLineErrorSink sink(boxes, nullptr);
+    LineErrorState state = LineErrorState::Show;
+    BoxLineErrorSink sink(boxes, state, nullptr);
     int stops = 0;
     sink.setBeforeReport([&stops] { ++stops; });
     const LineError error{"\"x\" ist falsch.", 4, false, "Einmalige Termine"};
@@ -128,7 +129,7 @@ void TestPlatform::lineErrorBoxIsSilencedByAbbrechen()
     QVERIFY(
         boxes.shown[0].text.contains(QStringLiteral("Bitte korrigieren Sie die Zeile 5 im Termineditor im "
                                                     "Terminblock Einmalige Termine.")));
-    QCOMPARE(sink.state(), LineErrorState::Silenced);
+    QCOMPARE(state, LineErrorState::Silenced);
     sink.setState(LineErrorState::Show);
     sink.report(error);
     QCOMPARE(boxes.shown.size(), 3);

@@ -1,10 +1,14 @@
 #pragma once
 
 // Stand-ins for the desktop: a shell that records what it was asked to open, a beeper that counts,
-// a fixed clock, and the scripted message boxes, bundled as the Desktop a window takes.
+// a clock the test advances, timers it fires, scripted message boxes and common dialogs, a tray, bundled as
+// the Desktop a window takes.
 
 #include "core/engine/clock.h"
 #include "gui/platform/desktop.h"
+#include "support/manual_time.h"
+#include "support/recording_tray.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_message_boxes.h"
 
 #include <QList>
@@ -44,12 +48,15 @@ struct FakeDesktop
 {
     explicit FakeDesktop(DayNumber today, int minuteOfDay = 12 * 60) : clock(today, minuteOfDay) {}
 
-    Desktop desktop() { return {boxes, shell, beeper, clock}; }
+    Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray}; }
 
     ScriptedMessageBoxes boxes;
     RecordingShell shell;
     CountingBeeper beeper;
-    FixedClock clock;
+    AdvancingClock clock;
+    ScriptedCommonDialogs dialogs;
+    ManualTimers timers;
+    RecordingTray tray;
 };
 
 } // namespace notavi::gui::test

@@ -6,8 +6,8 @@
 #include "support/temp_dir.h"
 
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTextBlock>
-#include <QTextEdit>
 
 namespace notavi::gui::test {
 namespace {
@@ -15,9 +15,9 @@ namespace {
 using notavi::test::readBytes;
 using notavi::test::writeBytes;
 
-const QTextEdit& viewOf(const TC_FORM_Haupt& window)
+const EntryView& viewOf(const TC_FORM_Haupt& window)
 {
-    return *window.findChild<QTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
+    return *window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
 }
 
 } // namespace
@@ -62,8 +62,10 @@ QString MainWindowRig::settingsText() const
 
 TC_FORM_Haupt& MainWindowRig::start()
 {
+    m_window.reset();
     const StartupEnvironment environment{folder(), {}, files};
-    m_window = std::make_unique<TC_FORM_Haupt>(fake.desktop(), environment);
+    m_state = std::make_unique<ProgramState>(environment);
+    m_window = std::make_unique<TC_FORM_Haupt>(fake.desktop(), *m_state);
     return *m_window;
 }
 
@@ -78,11 +80,9 @@ QStringList viewLines(const TC_FORM_Haupt& window)
 QList<QColor> viewLineColours(const TC_FORM_Haupt& window)
 {
     QList<QColor> colours;
-    for (QTextBlock block = viewOf(window).document()->begin(); block.isValid(); block = block.next()) {
-        QTextCursor cursor(block);
-        cursor.movePosition(QTextCursor::NextCharacter);
-        colours << cursor.charFormat().foreground().color();
-    }
+    const EntryView& view = viewOf(window);
+    for (int line = 0; line < view.document()->blockCount(); ++line)
+        colours << view.lineColour(line);
     return colours;
 }
 

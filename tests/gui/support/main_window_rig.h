@@ -36,11 +36,14 @@ class MainWindowRig
 
     TC_FORM_Haupt& window() { return *m_window; }
 
+    ProgramState& state() { return *m_state; }
+
     FakeDesktop fake;
     RealFileSystem files;
 
   private:
     QTemporaryDir m_dir;
+    std::unique_ptr<ProgramState> m_state;
     std::unique_ptr<TC_FORM_Haupt> m_window;
 };
 

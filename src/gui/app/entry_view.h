@@ -1,0 +1,46 @@
+#pragma once
+
+// The view of the main window: one line per evaluated entry, each in its colour, with a caret, a
+// selection, copying and word wrap. A year view holds some hundred thousand lines, so the text goes
+// in as one plain text, and the colours are given to the lines only when they come into sight.
+
+#include "core/engine/view_entry.h"
+#include "gui/app/view_renderer.h"
+
+#include <vector>
+
+#include <QPlainTextEdit>
+#include <QStringList>
+
+namespace notavi::gui {
+
+class EntryView final : public QPlainTextEdit
+{
+    Q_OBJECT
+
+  public:
+    explicit EntryView(QWidget* parent = nullptr);
+
+    // Replaces the text by the entries, the caret at the beginning; with toLastLine (the view of the
+    // last four weeks, which ends on the evaluation date) scrolled to the end, the caret at the start
+    // of the last line.
+    void showEntries(const ViewEntries& entries, const ViewColours& colours, bool toLastLine);
+
+    // Replaces the text by plain lines in one colour (waiting notes, the load failure).
+    void showLines(const QStringList& lines, const QColor& colour);
+
+    // The colour the line is painted in.
+    QColor lineColour(int line) const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void replaceText(const QString& text);
+    void colourVisibleLines();
+
+    std::vector<QRgb> m_colours; // per line
+    std::vector<bool> m_coloured;
+};
+
+} // namespace notavi::gui
