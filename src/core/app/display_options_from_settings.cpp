@@ -6,8 +6,8 @@ DisplayOptions displayOptionsFrom(const ViewSettings& view)
 {
     DisplayOptions options;
     options.blockShown = view.showBlock;
-    options.blockShown[blockNumber(BlockKind::Birthdays)] = view.birthdays != BirthdayDisplay::None;
-    options.thousandDayBirthdays = view.birthdays == BirthdayDisplay::WithThousandDays;
+    options.blockShown[blockNumber(BlockKind::Birthdays)] = view.birthdays != BirthdayMode::None;
+    options.thousandDayBirthdays = view.birthdays == BirthdayMode::WithThousandDays;
     options.moonPhaseShown = view.moonPhases;
     options.moonPhaseTime = view.moonClockTime;
     options.weekdayToday = view.weekdayToday;

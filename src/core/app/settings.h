@@ -95,11 +95,12 @@ struct CheckListSettings
     friend bool operator==(const CheckListSettings&, const CheckListSettings&) = default;
 };
 
+// Which birthday entries the view shows.
 enum class BirthdayMode
 {
-    WithThousandDays,
-    Normal,
-    None,
+    WithThousandDays, // birthdays and the thousand-day entries
+    Normal,           // birthdays
+    None,             // no birthday entries
 };
 
 constexpr int kMoonPhaseCount = 4; // MoonPhase of the engine's display options

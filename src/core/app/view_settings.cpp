@@ -8,19 +8,19 @@ namespace {
 constexpr std::size_t kBirthdayBlock = blockNumber(BlockKind::Birthdays);
 constexpr std::size_t kMoonBlock = blockNumber(BlockKind::MoonPhases);
 
-BirthdayDisplay birthdayDisplay(const BlockDisplaySettings& blocks)
+BirthdayMode birthdayDisplay(const BlockDisplaySettings& blocks)
 {
     if (!blocks.shown[kBirthdayBlock])
-        return BirthdayDisplay::None;
+        return BirthdayMode::None;
     switch (blocks.birthdays) {
     case BirthdayMode::WithThousandDays:
-        return BirthdayDisplay::WithThousandDays;
+        return BirthdayMode::WithThousandDays;
     case BirthdayMode::Normal:
-        return BirthdayDisplay::Normal;
+        return BirthdayMode::Normal;
     case BirthdayMode::None:
         break;
     }
-    return BirthdayDisplay::None;
+    return BirthdayMode::None;
 }
 
 } // namespace
@@ -31,7 +31,7 @@ ViewSettings viewSettingsFrom(const Settings& settings)
     ViewSettings view;
     view.showBlock = blocks.shown;
     view.birthdays = birthdayDisplay(blocks);
-    view.showBlock[kBirthdayBlock] = view.birthdays != BirthdayDisplay::None;
+    view.showBlock[kBirthdayBlock] = view.birthdays != BirthdayMode::None;
     for (std::size_t phase = 0; phase < view.moonPhases.size(); ++phase)
         view.moonPhases[phase] = blocks.shown[kMoonBlock] && blocks.moonPhases[phase];
     view.showBlock[kMoonBlock] = std::ranges::any_of(view.moonPhases, [](bool on) { return on; });

@@ -10,13 +10,6 @@
 
 namespace notavi {
 
-enum class BirthdayDisplay
-{
-    None,             // no birthday entries
-    Normal,           // birthdays
-    WithThousandDays, // birthdays and the thousand-day entries
-};
-
 struct ViewSettings
 {
     // Index = block number. Block 0 is on unless birthdays is None; block 16 is on while any phase is.
@@ -25,7 +18,7 @@ struct ViewSettings
         all.fill(true);
         return all;
     }();
-    BirthdayDisplay birthdays = BirthdayDisplay::Normal;
+    BirthdayMode birthdays = BirthdayMode::Normal;
     std::array<bool, kMoonPhaseCount> moonPhases = {true, true, true, true}; // index = MoonPhase
     bool moonClockTime = true;
     bool weekdayToday = true;   // weekday after the day word in the view of today and the next week

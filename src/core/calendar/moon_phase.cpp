@@ -168,16 +168,16 @@ double planetaryCorrection(double k, double t)
     return sum;
 }
 
-double periodicCorrection(LunarPhase phase, const Angles& a)
+double periodicCorrection(MoonPhase phase, const Angles& a)
 {
     switch (phase) {
-    case LunarPhase::NewMoon:
+    case MoonPhase::NewMoon:
         return sineSum(kNewMoonTerms, a);
-    case LunarPhase::FullMoon:
+    case MoonPhase::FullMoon:
         return sineSum(kFullMoonTerms, a);
-    case LunarPhase::FirstQuarter:
+    case MoonPhase::FirstQuarter:
         return sineSum(kQuarterTerms, a) + cosineSum(kQuarterCorrection, a);
-    case LunarPhase::LastQuarter:
+    case MoonPhase::LastQuarter:
         return sineSum(kQuarterTerms, a) - cosineSum(kQuarterCorrection, a);
     }
     return 0.0;
@@ -185,7 +185,7 @@ double periodicCorrection(LunarPhase phase, const Angles& a)
 
 } // namespace
 
-double moonPhaseJulianDay(LunarPhase phase, double dateTime)
+double moonPhaseJulianDay(MoonPhase phase, double dateTime)
 {
     const double t0 = (dateTime - kDayNumberOf2000) / kDaysPerCentury;
     // k = 0 is the new moon of 6 January 2000; the quarters and the full moon lie between.
@@ -199,12 +199,12 @@ double moonPhaseJulianDay(LunarPhase phase, double dateTime)
     return meanPhase + periodicCorrection(phase, angles) + planetaryCorrection(k, t);
 }
 
-double moonPhaseTime(LunarPhase phase, double dateTime, int utcBiasMinutes)
+double moonPhaseTime(MoonPhase phase, double dateTime, int utcBiasMinutes)
 {
     return fromJulianDay(moonPhaseJulianDay(phase, dateTime)) - utcBiasMinutes / 1440.0;
 }
 
-double nextMoonPhase(LunarPhase phase, double dateTime, int utcBiasMinutes)
+double nextMoonPhase(MoonPhase phase, double dateTime, int utcBiasMinutes)
 {
     // A guess four weeks early lands on the lunation before or the one of the wanted event; each
     // step of 28 days, shorter than any lunation, moves on by at most one lunation.

@@ -9,7 +9,8 @@
 
 namespace notavi {
 
-enum class LunarPhase
+// The four phases, in their order through a lunation.
+enum class MoonPhase
 {
     NewMoon = 0,
     FirstQuarter = 1,
@@ -20,13 +21,13 @@ enum class LunarPhase
 // Julian Day of the event of the phase in lunation k, the number of lunations from 01.01.2000 to
 // the date-time, rounded (k = 0 has the new moon of 6 January 2000). The event may lie some weeks
 // before or after the date-time; nextMoonPhase finds the one that follows it.
-double moonPhaseJulianDay(LunarPhase phase, double dateTime);
+double moonPhaseJulianDay(MoonPhase phase, double dateTime);
 
 // The same event as local date-time, with local time = UTC - bias (bias in minutes, as the
 // system's time-zone information defines it: -60 in Central European winter time).
-double moonPhaseTime(LunarPhase phase, double dateTime, int utcBiasMinutes);
+double moonPhaseTime(MoonPhase phase, double dateTime, int utcBiasMinutes);
 
 // The first event of the phase at or after the local date-time, as local date-time.
-double nextMoonPhase(LunarPhase phase, double dateTime, int utcBiasMinutes);
+double nextMoonPhase(MoonPhase phase, double dateTime, int utcBiasMinutes);
 
 } // namespace notavi

@@ -2,19 +2,12 @@
 
 // What the view shows: the block switches of the "Terminblockanzeige" menu and the display options.
 
+#include "core/calendar/moon_phase.h"
 #include "core/model/block_catalogue.h"
 
 #include <array>
 
 namespace notavi {
-
-enum class MoonPhase
-{
-    NewMoon = 0,
-    FirstQuarter = 1,
-    FullMoon = 2,
-    LastQuarter = 3,
-};
 
 struct DisplayOptions
 {

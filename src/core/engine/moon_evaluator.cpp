@@ -27,11 +27,10 @@ std::string entryTextOf(MoonPhase phase, const DayAndMinute& local, bool withTim
 
 void evaluateMoonPhase(Evaluation& ev, MoonPhase phase)
 {
-    const LunarPhase lunar = static_cast<LunarPhase>(static_cast<int>(phase));
     const bool withTime = ev.context.options.moonPhaseTime;
     double from = ev.rangeStart;
     for (;;) {
-        const double event = nextMoonPhase(lunar, from, ev.utcBiasMinutes);
+        const double event = nextMoonPhase(phase, from, ev.utcBiasMinutes);
         const DayAndMinute local = splitDateTime(event);
         if (!ev.inRange(local.day))
             return;

@@ -12,7 +12,7 @@ TEST(ViewSettings, DefaultsMatchTheDefaultSettings)
 {
     EXPECT_EQ(viewSettingsFrom(Settings{}), ViewSettings{});
     const ViewSettings view;
-    EXPECT_EQ(view.birthdays, BirthdayDisplay::Normal);
+    EXPECT_EQ(view.birthdays, BirthdayMode::Normal);
     EXPECT_EQ(view.backgroundColour, 11599871);
     EXPECT_EQ(view.fontColour, static_cast<GuiColour>(0xFF000008u));
 }
@@ -21,17 +21,17 @@ struct BirthdayCase
 {
     bool itemChecked;
     BirthdayMode mode;
-    BirthdayDisplay expected;
+    BirthdayMode expected;
 };
 
 TEST(ViewSettings, BirthdaysNeedTheItemAndTheMode)
 {
     const BirthdayCase cases[] = {
-        {true, BirthdayMode::Normal, BirthdayDisplay::Normal},
-        {true, BirthdayMode::WithThousandDays, BirthdayDisplay::WithThousandDays},
-        {true, BirthdayMode::None, BirthdayDisplay::None},
-        {false, BirthdayMode::Normal, BirthdayDisplay::None},
-        {false, BirthdayMode::WithThousandDays, BirthdayDisplay::None},
+        {true, BirthdayMode::Normal, BirthdayMode::Normal},
+        {true, BirthdayMode::WithThousandDays, BirthdayMode::WithThousandDays},
+        {true, BirthdayMode::None, BirthdayMode::None},
+        {false, BirthdayMode::Normal, BirthdayMode::None},
+        {false, BirthdayMode::WithThousandDays, BirthdayMode::None},
     };
     for (const auto& c : cases) {
         Settings settings;
@@ -39,7 +39,7 @@ TEST(ViewSettings, BirthdaysNeedTheItemAndTheMode)
         settings.blockDisplay.birthdays = c.mode;
         const auto view = viewSettingsFrom(settings);
         EXPECT_EQ(view.birthdays, c.expected);
-        EXPECT_EQ(view.showBlock[kBirthdays], c.expected != BirthdayDisplay::None);
+        EXPECT_EQ(view.showBlock[kBirthdays], c.expected != BirthdayMode::None);
     }
 }
 
