@@ -1,6 +1,6 @@
 #include "core/calendar/german_text.h"
 #include "core/dialogs/date_calculation.h"
-#include "dialog_test_dates.h"
+#include "dialog_test_values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/dialogs/entry_line_compose.h"
-#include "dialog_test_dates.h"
+#include "dialog_test_values.h"
 
 #include <functional>
 
@@ -193,17 +193,8 @@ TEST(ComposeEntryLine, OptionsInTheirOrder)
     };
     const std::string endBeforeBegin = "Das Ende des Terminzeitraums darf nicht vor dessen Beginn liegen.";
     expectComposes({
-        {"every option", 2,
-         [](EntryForm& f) {
-             f.notInHolidays = true;
-             f.periodOn = true;
-             f.periodBegin = dayOf(1, 7, 2025);
-             f.periodEnd = dayOf(31, 12, 2025);
-             f.alarmOn = true;
-             f.alarmMinute = 7 * 60 + 5;
-             f.colourItem = 5;
-         },
-         Kind::Line, "Mo ~F~ ~01.07.2025-31.12.2025~ ~07:05~ ~05~ T"},
+        {"every option", 2, [](EntryForm& f) { setEveryOption(f, 5); }, Kind::Line,
+         "Mo ~F~ ~01.07.2025-31.12.2025~ ~07:05~ ~05~ T"},
         {"period with begin equal to end", 2, period(dayOf(1, 7, 2025), dayOf(1, 7, 2025), true), Kind::Line,
          "Mo ~01.07.2025-01.07.2025~ T"},
         {"period end before begin, end given", 2, period(dayOf(2, 7, 2025), dayOf(1, 7, 2025), true),

@@ -1,5 +1,5 @@
 #include "core/dialogs/entry_line_decompose.h"
-#include "dialog_test_dates.h"
+#include "dialog_test_values.h"
 
 #include <functional>
 
@@ -215,13 +215,7 @@ TEST(DecomposeEntryLine, OptionFields)
           "nach der Termin\xE4nderung automatisch entfernt."}},
         {"every option", 2, "Mo ~F~ ~01.07.2025-31.12.2025~ ~07:05~ ~17~ T",
          [](EntryForm& f) {
-             f.notInHolidays = true;
-             f.periodOn = true;
-             f.periodBegin = dayOf(1, 7, 2025);
-             f.periodEnd = dayOf(31, 12, 2025);
-             f.alarmOn = true;
-             f.alarmMinute = 7 * 60 + 5;
-             f.colourItem = 17;
+             setEveryOption(f, 17);
              f.text1 = "T";
          }},
         {"invalid period dates become today",

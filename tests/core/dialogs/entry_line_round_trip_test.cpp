@@ -3,7 +3,7 @@
 #include "core/dialogs/entry_line_compose.h"
 #include "core/dialogs/entry_line_decompose.h"
 #include "core/model/block_catalogue.h"
-#include "dialog_test_dates.h"
+#include "dialog_test_values.h"
 
 #include <map>
 
