@@ -18,29 +18,10 @@ struct Interval
     std::size_t textPosition = 0;
 };
 
-// Optional leading blanks, then digits only.
-std::optional<int> wholeNumber(std::string_view text)
-{
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos)
-        return std::nullopt;
-    int value = 0;
-    for (; i < text.size(); ++i) {
-        if (!isDigit(text[i]))
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
-
-// Three digits in positions 12-14 (text from 16), or two in 12-13 when position 14 is no digit
-// (text from 15).
 std::optional<Interval> readInterval(Evaluation& ev)
 {
-    const std::string& line = ev.line();
-    const bool threeDigits = line.size() >= 14 && isDigit(line[13]);
-    const std::size_t width = threeDigits ? 3 : 2;
-    const std::string written = charactersAt(line, 12, width);
+    const IntervalField field = intervalFieldOf(ev.line());
+    const std::string& written = field.written;
     const std::optional<int> days = wholeNumber(written);
     if (!days || *days < 1 || *days > kMaxInterval) {
         ev.reportLineError(ev.quotedLine() + " enth\xE4lt die ung\xFCltige Anzahl an Tagen: \"" + written +
@@ -48,7 +29,7 @@ std::optional<Interval> readInterval(Evaluation& ev)
                            ev.currentLine, false, recurringBlockName(BlockKind::EveryXDays));
         return std::nullopt;
     }
-    return Interval{*days, threeDigits ? std::size_t{16} : std::size_t{15}};
+    return Interval{*days, field.textPosition};
 }
 
 // Offset of the first occurrence in the range: the start date or a whole number of periods after

@@ -13,26 +13,6 @@ namespace {
 constexpr std::size_t kTextPosition = 5;
 constexpr int kMaxDay = 31;
 
-// Optional leading blanks, an optional sign, then digits only.
-std::optional<int> signedNumber(std::string_view text)
-{
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos)
-        return std::nullopt;
-    const bool negative = text[i] == '-';
-    if (text[i] == '+' || text[i] == '-')
-        ++i;
-    if (i == text.size())
-        return std::nullopt;
-    int value = 0;
-    for (; i < text.size(); ++i) {
-        if (!isDigit(text[i]))
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
-}
-
 std::optional<int> readDay(Evaluation& ev)
 {
     const std::string written = ev.line().substr(0, 3);

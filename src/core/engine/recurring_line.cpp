@@ -1,19 +1,10 @@
 #include "core/engine/recurring_line.h"
 
-#include "core/model/windows1252.h"
-
-#include <array>
-
 namespace notavi {
 
 const std::string& recurringBlockName(BlockKind block)
 {
     return BlockCatalogue::displayName(blockNumber(block));
-}
-
-std::string charactersAt(const std::string& line, std::size_t position, std::size_t count)
-{
-    return position - 1 < line.size() ? line.substr(position - 1, count) : std::string();
 }
 
 void composeOccurrence(Evaluation& ev, int dayOffset, std::size_t textPosition, BlockKind block)
@@ -42,12 +33,9 @@ void checkOptionsOfLineWithoutEntry(Evaluation& ev, std::size_t textPosition, Bl
 
 std::optional<int> parseWeekday(Evaluation& ev, std::size_t position, BlockKind block)
 {
-    static constexpr std::array<std::string_view, 7> kPairs = {"MO", "DI", "MI", "DO", "FR", "SA", "SO"};
     const std::string written = charactersAt(ev.line(), position, 2);
-    const std::string pair = toUpper1252(written);
-    for (std::size_t i = 0; i < kPairs.size(); ++i)
-        if (pair == kPairs[i])
-            return static_cast<int>(i) + 1;
+    if (const std::optional<int> weekday = weekdayOfPair(written))
+        return weekday;
     ev.reportLineError(ev.quotedLine() + " enth\xE4lt den ung\xFCltigen Wochentag \"" + written + "\".",
                        ev.currentLine, false, recurringBlockName(block));
     return std::nullopt;

@@ -4,6 +4,7 @@
 // composition of a line without occurrence, the weekday pair and the walk over the months of the range.
 
 #include "core/engine/evaluation.h"
+#include "core/model/date_part_fields.h"
 
 #include <cctype>
 #include <cstddef>
@@ -19,9 +20,6 @@ inline bool isDigit(char c)
 {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
-
-// Up to count characters of the line from the 1-based position; fewer where the line ends.
-std::string charactersAt(const std::string& line, std::size_t position, std::size_t count);
 
 // Composes the occurrence dayOffset days after rangeStart with a fresh copy of the line's text
 // (the composition consumes the option fields). Later errors of the line stay silent.

@@ -8,7 +8,7 @@ namespace notavi {
 namespace {
 
 constexpr std::size_t kTextPosition = 9;
-constexpr int kLast = 9;
+constexpr int kLast = kLastWeekdayOrdinal;
 constexpr int kEveryMonth = 0;
 
 struct XthWeekday
@@ -21,8 +21,8 @@ struct XthWeekday
 std::optional<int> readOrdinal(Evaluation& ev)
 {
     const std::string written = charactersAt(ev.line(), 1, 1);
-    if (!written.empty() && ((written[0] >= '1' && written[0] <= '5') || written[0] == '9'))
-        return written[0] - '0';
+    if (const std::optional<int> ordinal = written.empty() ? std::nullopt : xthOrdinal(written[0]))
+        return ordinal;
     ev.reportLineError(
         ev.quotedLine() + " beginnt nicht mit \"9\" bzw. einer Zahl zwischen \"1\" und \"5\" sondern mit \"" +
             written + "\".",
@@ -30,16 +30,11 @@ std::optional<int> readOrdinal(Evaluation& ev)
     return std::nullopt;
 }
 
-// "01" ... "12", "00" for every month; a blank may stand for the leading zero.
 std::optional<int> readMonth(Evaluation& ev)
 {
     const std::string written = charactersAt(ev.line(), 6, 2);
-    if (written.size() == 2 && (written[0] == ' ' || written[0] == '0' || written[0] == '1') &&
-        isDigit(written[1])) {
-        const int month = (written[0] == '1' ? 10 : 0) + (written[1] - '0');
-        if (month <= 12)
-            return month;
-    }
+    if (const std::optional<int> month = xthMonth(written))
+        return month;
     ev.reportLineError(ev.quotedLine() + " enth\xE4lt den ung\xFCltigen Monat \"" + written + "\".",
                        ev.currentLine, false, recurringBlockName(BlockKind::XthWeekday));
     return std::nullopt;
