@@ -14,18 +14,6 @@ Path dataFile(const Path& baseFolder)
     return baseFolder / kDataFileName;
 }
 
-// The backup is a copy made through a temporary file, so that notavi.bak too is always whole and
-// notavi.dat stays in place until the new text replaces it.
-bool makeBackup(FileSystem& fs, const Path& data, const Path& backup)
-{
-    const auto bytes = fs.readAll(data);
-    if (!bytes || !atomicWrite(fs, backup, *bytes))
-        return false;
-    // The copy is new and so already carries the current time; a failure here loses nothing.
-    fs.setModifiedNow(backup);
-    return true;
-}
-
 MainLoadResult readFailure()
 {
     MainLoadResult result;
@@ -54,7 +42,8 @@ SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& l
         return {};
     SaveResult result;
     if (fs.exists(data))
-        result.backupFailed = !makeBackup(fs, data, baseFolder / kBackupFileName);
+        // A copy, so that notavi.dat stays in place until the new text replaces it.
+        result.backupFailed = !copyAtomically(fs, data, baseFolder / kBackupFileName);
     result.written = commitTemp(fs, *temp, data);
     return result;
 }
