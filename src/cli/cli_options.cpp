@@ -49,6 +49,10 @@ const char* usageText()
            "  --json               Ausgabe als JSON\n"
            "  --farbe auto|immer|nie  Farben im Terminal\n"
            "  --standarddatei      eine Standardtermindatei ausgeben\n"
+           "  --ferien DATEI.fer   die Bundesl\xC3\xA4nder der Feriendatei auflisten\n"
+           "  --ferien DATEI.fer --bundesland NAME [--mit-bundesland]\n"
+           "                       die Termindatei nach dem Einlesen der Ferien dieses Bundeslandes\n"
+           "                       ausgeben (mit --mit-bundesland: \"Osterferien in NAME\")\n"
            "  --help               diese Hilfe\n";
 }
 
@@ -68,14 +72,21 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             options.check = true;
         } else if (argument == "--standarddatei") {
             options.defaultFile = true;
+        } else if (argument == "--mit-bundesland") {
+            options.withStateName = true;
         } else if (argument == "--basis" || argument == "--datei" || argument == "--datum" ||
-                   argument == "--ansicht" || argument == "--farbe") {
+                   argument == "--ansicht" || argument == "--farbe" || argument == "--ferien" ||
+                   argument == "--bundesland") {
             if (!cursor.next(value))
                 return fail("Zur Option " + argument + " fehlt der Wert.");
             if (argument == "--basis") {
                 options.baseFolder = value;
             } else if (argument == "--datei") {
                 options.file = value;
+            } else if (argument == "--ferien") {
+                options.holidayFile = value;
+            } else if (argument == "--bundesland") {
+                options.state = value;
             } else if (argument == "--datum") {
                 options.date = parseDateText(value);
                 if (!options.date || value.size() != 10)
@@ -96,6 +107,13 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
     if (options.baseFolder && options.file)
         return fail("Die Optionen --basis und --datei schlie\xC3\x9F"
                     "en einander aus.");
+    if ((options.state || options.withStateName) && !options.holidayFile)
+        return fail("Die Optionen --bundesland und --mit-bundesland gelten nur mit --ferien.");
+    if (options.withStateName && !options.state)
+        return fail("Die Option --mit-bundesland braucht --bundesland.");
+    if (options.holidayFile && (options.check || options.json || options.defaultFile))
+        return fail("Die Option --ferien schlie\xC3\x9F"
+                    "t --pruefen, --json und --standarddatei aus.");
     return ParsedOptions{options, {}};
 }
 

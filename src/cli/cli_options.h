@@ -24,8 +24,11 @@ struct CliOptions
     std::optional<DayNumber> date;         // --datum
     std::optional<int> viewMode;           // --ansicht
     bool json = false;
-    bool check = false;       // --pruefen
-    bool defaultFile = false; // --standarddatei
+    bool check = false;                     // --pruefen
+    bool defaultFile = false;               // --standarddatei
+    std::optional<std::string> holidayFile; // --ferien
+    std::optional<std::string> state;       // --bundesland, UTF-8
+    bool withStateName = false;             // --mit-bundesland
     bool help = false;
     ColourMode colour = ColourMode::Auto;
 };

@@ -1,5 +1,6 @@
 #include "cli/cli_session.h"
 
+#include "cli/holiday_command.h"
 #include "cli/view_output.h"
 #include "core/app/display_options_from_settings.h"
 #include "core/app/settings_file.h"
@@ -121,6 +122,8 @@ int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
         out << joinLines(defaultFile());
         return 0;
     }
+    if (options.holidayFile && !options.state)
+        return listHolidayStates(options, out, err);
     const fs::path base = baseFolderOf(options);
     const fs::path path = options.file ? fs::path(*options.file) : base / kDataFileName;
     LoadedFile loaded = loadFile(path);
@@ -128,6 +131,9 @@ int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
         err << "notavi-cli: " << loaded.error << "\n";
         return 2;
     }
+    // A missing notavi.dat is what the window replaces by the default file.
+    if (options.holidayFile)
+        return printWithHolidays(options, std::move(loaded.lines), out, err);
     if (loaded.missing)
         err << "notavi-cli: " << loaded.error << " Es werden nur die berechneten Termine angezeigt.\n";
 

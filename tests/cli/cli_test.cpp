@@ -162,3 +162,85 @@ TEST_F(Cli, FollowsTheSettingsBesideTheFile)
 }
 
 } // namespace
+
+// ---- school-holiday files
+
+namespace {
+
+const std::string kHolidays = "2026/2027\r\n"
+                              "Berlin\r\n"
+                              "26.10.2026-07.11.2026 Herbstferien\r\n"
+                              "23.12.2026-02.01.2027 Weihnachtsferien\r\n"
+                              "\r\n"
+                              "Th\xFCringen\r\n"
+                              "19.10.2026-31.10.2026 Herbstferien\r\n";
+
+const std::string kHolidayHeader = "Ferien:  TT.MM.JJJJ-TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ferienname\r\n";
+
+TEST_F(Cli, ListsTheStatesOfAHolidayFile)
+{
+    fs::path holidays = write("ferien.fer", kHolidays);
+    Result r = run("--ferien " + holidays.string());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Berlin\nThüringen\n");
+}
+
+TEST_F(Cli, PrintsTheFileWithTheImportedHolidays)
+{
+    fs::path holidays = write("ferien.fer", kHolidays);
+    const std::string older = "06.07.2026-15.08.2026 Sommerferien in Berlin\r\n";
+    fs::path file =
+        write("t.dat", notavi::joinLines(notavi::standardInfoArea()) + kHolidayHeader +
+                           "26.10.2026-07.11.2026 Herbstferien in Berlin\r\n" + older + "@ E N D E\r\n");
+    const std::string before = slurp(file);
+    Result r = run("--datei " + file.string() + " --ferien " + holidays.string() +
+                   " --bundesland Berlin --mit-bundesland");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find(kHolidayHeader +
+                         "23.12.2026-02.01.2027 Weihnachtsferien in Berlin\r\n"
+                         "26.10.2026-07.11.2026 Herbstferien in Berlin\r\n" +
+                         older),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.err.find("bereits vorhanden, übersprungen: 26.10.2026-07.11.2026 Herbstferien in Berlin\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("1 Ferientermine eingelesen."), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(file), before) << "printing never writes the file";
+}
+
+TEST_F(Cli, AppendsAMissingHolidayBlockFirst)
+{
+    fs::path holidays = write("ferien.fer", kHolidays);
+    fs::path file = write("t.dat", kFile);
+    Result r = run("--datei " + file.string() + " --ferien " + holidays.string() + " --bundesland Thüringen");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, kFile.size()), kFile);
+    EXPECT_TRUE(r.out.ends_with(kHolidayHeader + "19.10.2026-31.10.2026 Herbstferien\r\n@ E N D E\r\n"))
+        << r.out;
+    EXPECT_NE(r.err.find("fehlte und wurde aus der Vorlage angelegt"), std::string::npos) << r.err;
+    fs::path imported = write("neu.dat", r.out);
+    Result view = run("--datei " + imported.string() + " --datum 15.10.2026 --ansicht 0 --farbe nie");
+    EXPECT_NE(view.out.find("beginnen die Herbstferien."), std::string::npos) << view.out;
+}
+
+TEST_F(Cli, RefusesUnusableHolidayOptions)
+{
+    fs::path holidays = write("ferien.fer", kHolidays);
+    fs::path file = write("t.dat", kFile);
+    const std::string both = "--datei " + file.string() + " --ferien ";
+    for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
+             {both + holidays.string() + " --bundesland Hamburg", "Das Bundesland \"Hamburg\" steht nicht"},
+             {both + (m_dir / "fehlt.fer").string() + " --bundesland Berlin", "konnte nicht gelesen werden"},
+             {"--ferien " + m_dir.string(), "konnte nicht gelesen werden"},
+             {"--bundesland Berlin", "gelten nur mit --ferien"},
+             {both + holidays.string() + " --mit-bundesland", "braucht --bundesland"},
+             {both + holidays.string() + " --pruefen", "schließt --pruefen"}}) {
+        Result r = run(arguments);
+        EXPECT_EQ(r.exitCode, 2) << arguments;
+        EXPECT_EQ(r.out, "") << arguments;
+        EXPECT_NE(r.err.find(message), std::string::npos) << arguments << ": " << r.err;
+    }
+}
+
+} // namespace
