@@ -11,6 +11,7 @@ namespace notavi {
 
 enum class DataFileImportStatus
 {
+    FileUnreadable,  // the list was empty and notavi.dat cannot be read: nothing imported or written
     BlockNotCreated, // the file with the new block could not be saved: nothing was imported
     NothingImported, // no new holiday; the file is as before (but for a new, empty block)
     Saved,           // notavi.dat holds the new list
@@ -20,8 +21,11 @@ enum class DataFileImportStatus
 struct DataFileImport
 {
     DataFileImportStatus status = DataFileImportStatus::NothingImported;
-    HolidayListImport import; // the list as it is now meant to be, and what the merge did
+    HolidayListImport import; // the new list and what the merge did (empty before any merge)
 };
+
+// An empty list was never loaded from a file with content: the file decides. Missing or empty, it
+// is the default file that loading writes; unreadable, it must not be replaced.
 
 DataFileImport importHolidaysIntoDataFile(FileSystem& fs, const Path& baseFolder, Lines list,
                                           const Lines& candidates,

@@ -122,5 +122,17 @@ TEST_F(DataFileImportTest, MissingFileGetsTheHolidaysInTheDefaultFilesBlock)
     EXPECT_THAT(view, Contains(HasSubstr("beginnen die Herbstferien.")));
 }
 
+TEST_F(DataFileImportTest, UnreadableFileBehindAnEmptyListIsNeverReplaced)
+{
+    // Loading failed, so the window's list is empty although notavi.dat holds appointments.
+    dir.write("notavi.dat", joinLines(withoutHolidayBlock()));
+    const std::string before = dir.read("notavi.dat");
+    fs.inject(test::failing(FsOp::ReadAll, "notavi.dat"));
+    EXPECT_EQ(import({}).status, DataFileImportStatus::FileUnreadable);
+    EXPECT_EQ(questions, 0);
+    EXPECT_EQ(dir.read("notavi.dat"), before);
+    EXPECT_EQ(fs.calls(FsOp::WriteNewFile), 0);
+}
+
 } // namespace
 } // namespace notavi
