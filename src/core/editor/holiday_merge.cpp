@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <string_view>
 #include <unordered_set>
 
@@ -30,13 +31,13 @@ std::size_t templateHeader(const Lines& block)
     return block.size() - 2;
 }
 
-} // namespace
-
-void HolidayMerge::applyTo(Lines& text) const
+std::span<const std::string> linesBelow(const Lines& lines, std::size_t header)
 {
-    text.insert(text.begin() + static_cast<std::ptrdiff_t>(insertAt), inserted.begin(), inserted.end());
+    return std::span<const std::string>(lines).subspan(header + 1);
 }
 
+// blockLines are the lines below the header at insertAt - 1, up to the end of the text; the block
+// ends at the first line that begins with "@".
 HolidayMerge mergeHolidays(std::span<const std::string> blockLines, std::size_t insertAt,
                            const Lines& candidates, const DuplicateQuestion& goOnAfterDuplicate)
 {
@@ -61,6 +62,13 @@ HolidayMerge mergeHolidays(std::span<const std::string> blockLines, std::size_t 
     return merge;
 }
 
+} // namespace
+
+void HolidayMerge::applyTo(Lines& text) const
+{
+    text.insert(text.begin() + static_cast<std::ptrdiff_t>(insertAt), inserted.begin(), inserted.end());
+}
+
 void HolidayEdit::applyTo(Lines& text) const
 {
     text.insert(text.end(), appendedBlock.begin(), appendedBlock.end());
@@ -72,16 +80,13 @@ HolidayEdit planHolidayImport(const Lines& text, const Lines& candidates,
 {
     HolidayEdit edit;
     if (const auto header = schoolHolidayHeaderOfView(text)) {
-        const std::span<const std::string> below(text.begin() + static_cast<std::ptrdiff_t>(*header + 1),
-                                                 text.end());
-        edit.merge = mergeHolidays(below, *header + 1, candidates, goOnAfterDuplicate);
+        edit.merge = mergeHolidays(linesBelow(text, *header), *header + 1, candidates, goOnAfterDuplicate);
         return edit;
     }
     edit.appendedBlock = holidayBlockTemplate();
     const std::size_t header = templateHeader(edit.appendedBlock);
-    const std::span<const std::string> below(
-        edit.appendedBlock.begin() + static_cast<std::ptrdiff_t>(header + 1), edit.appendedBlock.end());
-    edit.merge = mergeHolidays(below, text.size() + header + 1, candidates, goOnAfterDuplicate);
+    edit.merge = mergeHolidays(linesBelow(edit.appendedBlock, header), text.size() + header + 1, candidates,
+                               goOnAfterDuplicate);
     return edit;
 }
 

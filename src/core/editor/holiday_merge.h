@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <string>
 
 namespace notavi {
@@ -27,11 +26,6 @@ struct HolidayMerge
 
     void applyTo(Lines& text) const;
 };
-
-// blockLines are the lines below the header at insertAt - 1, up to the end of the text; the block
-// ends at the first line that begins with "@".
-HolidayMerge mergeHolidays(std::span<const std::string> blockLines, std::size_t insertAt,
-                           const Lines& candidates, const DuplicateQuestion& goOnAfterDuplicate);
 
 // The editor's import: the block the view reads, or, when the text has no "FER" block, one appended
 // from the template first.
