@@ -1,7 +1,9 @@
 #include "cli/holiday_command.h"
 
+#include "cli/edited_file.h"
 #include "core/editor/holiday_file.h"
 #include "core/editor/holiday_merge.h"
+#include "core/model/info_area.h"
 #include "core/model/windows1252.h"
 
 #include <algorithm>
@@ -30,7 +32,7 @@ int listHolidayStates(const CliOptions& options, std::ostream& out, std::ostream
     return 0;
 }
 
-int printWithHolidays(const CliOptions& options, Lines list, std::ostream& out, std::ostream& err)
+int importHolidays(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     const std::optional<HolidayFile> file = readOrReport(options, err);
     if (!file)
@@ -41,6 +43,13 @@ int printWithHolidays(const CliOptions& options, Lines list, std::ostream& out, 
         err << "notavi-cli: Das Bundesland \"" << *options.state << "\" steht nicht in der Feriendatei.\n";
         return 2;
     }
+    const std::optional<EditedFile> edited = loadForEditing(options, err);
+    if (!edited)
+        return 2;
+    // The main window's list: the file with its info area repaired; an empty one is the default file.
+    Lines list = edited->onDisk;
+    if (!list.empty())
+        repairInfoArea(list);
     const Lines holidays = holidayLinesToImport(*file, state, options.withStateName);
     // Like answering Yes to each of the window's questions: a duplicate is skipped, the rest read.
     const HolidayListImport result =
@@ -53,8 +62,7 @@ int printWithHolidays(const CliOptions& options, Lines list, std::ostream& out, 
     if (result.blockAppended)
         err << "notavi-cli: Der Terminblock \"Ferien\" fehlte und wurde aus der Vorlage angelegt.\n";
     err << "notavi-cli: " << result.merge.inserted.size() << " Ferientermine eingelesen.\n";
-    out << joinLines(result.lines);
-    return 0;
+    return finishEditedFile(options, *edited, result.lines, out, err);
 }
 
 } // namespace notavi::cli

@@ -1,5 +1,6 @@
 // notavi-cli as a user calls it: a file, a date, a view.
 
+#include "cli/cli_runner.h"
 #include "core/model/default_file.h"
 #include "core/model/info_area.h"
 #include "support/temp_dir.h"
@@ -15,38 +16,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result
-{
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-class Cli : public ::testing::Test
-{
-  protected:
-    fs::path write(const std::string& name, const std::string& bytes)
-    {
-        m_temp.write(name, bytes);
-        return m_dir / name;
-    }
-
-    static std::string slurp(const fs::path& path) { return notavi::test::readBytes(path); }
-
-    Result run(const std::string& arguments)
-    {
-        fs::path out = m_dir / "out.txt";
-        fs::path err = m_dir / "err.txt";
-        std::string command = std::string("HOME=") + m_dir.string() + " XDG_DATA_HOME= " + NOTAVI_CLI_PATH +
-                              " " + arguments + " >" + out.string() + " 2>" + err.string();
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-    }
-
-    notavi::test::TempDir m_temp;
-    const fs::path m_dir = m_temp.path();
-};
+using notavi::test::Cli;
+using notavi::test::Result;
 
 const std::string kFile = notavi::joinLines(notavi::standardInfoArea()) +
                           "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis\r\n"
@@ -159,88 +130,6 @@ TEST_F(Cli, FollowsTheSettingsBesideTheFile)
     write("basis/notavi.ini", "[Terminansicht]\r\nTerminansicht=2\r\n");
     Result r = run("--basis " + (m_dir / "basis").string() + " --datum 08.12.2026 --farbe nie");
     EXPECT_NE(r.out.find("Dezember 2026\n"), std::string::npos) << r.out;
-}
-
-} // namespace
-
-// ---- school-holiday files
-
-namespace {
-
-const std::string kHolidays = "2026/2027\r\n"
-                              "Berlin\r\n"
-                              "26.10.2026-07.11.2026 Herbstferien\r\n"
-                              "23.12.2026-02.01.2027 Weihnachtsferien\r\n"
-                              "\r\n"
-                              "Th\xFCringen\r\n"
-                              "19.10.2026-31.10.2026 Herbstferien\r\n";
-
-const std::string kHolidayHeader = "Ferien:  TT.MM.JJJJ-TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ferienname\r\n";
-
-TEST_F(Cli, ListsTheStatesOfAHolidayFile)
-{
-    fs::path holidays = write("ferien.fer", kHolidays);
-    Result r = run("--ferien " + holidays.string());
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "Berlin\nThüringen\n");
-}
-
-TEST_F(Cli, PrintsTheFileWithTheImportedHolidays)
-{
-    fs::path holidays = write("ferien.fer", kHolidays);
-    const std::string older = "06.07.2026-15.08.2026 Sommerferien in Berlin\r\n";
-    fs::path file =
-        write("t.dat", notavi::joinLines(notavi::standardInfoArea()) + kHolidayHeader +
-                           "26.10.2026-07.11.2026 Herbstferien in Berlin\r\n" + older + "@ E N D E\r\n");
-    const std::string before = slurp(file);
-    Result r = run("--datei " + file.string() + " --ferien " + holidays.string() +
-                   " --bundesland Berlin --mit-bundesland");
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find(kHolidayHeader +
-                         "23.12.2026-02.01.2027 Weihnachtsferien in Berlin\r\n"
-                         "26.10.2026-07.11.2026 Herbstferien in Berlin\r\n" +
-                         older),
-              std::string::npos)
-        << r.out;
-    EXPECT_NE(r.err.find("bereits vorhanden, übersprungen: 26.10.2026-07.11.2026 Herbstferien in Berlin\n"),
-              std::string::npos)
-        << r.err;
-    EXPECT_NE(r.err.find("1 Ferientermine eingelesen."), std::string::npos) << r.err;
-    EXPECT_EQ(slurp(file), before) << "printing never writes the file";
-}
-
-TEST_F(Cli, AppendsAMissingHolidayBlockFirst)
-{
-    fs::path holidays = write("ferien.fer", kHolidays);
-    fs::path file = write("t.dat", kFile);
-    Result r = run("--datei " + file.string() + " --ferien " + holidays.string() + " --bundesland Thüringen");
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, kFile.size()), kFile);
-    EXPECT_TRUE(r.out.ends_with(kHolidayHeader + "19.10.2026-31.10.2026 Herbstferien\r\n@ E N D E\r\n"))
-        << r.out;
-    EXPECT_NE(r.err.find("fehlte und wurde aus der Vorlage angelegt"), std::string::npos) << r.err;
-    fs::path imported = write("neu.dat", r.out);
-    Result view = run("--datei " + imported.string() + " --datum 15.10.2026 --ansicht 0 --farbe nie");
-    EXPECT_NE(view.out.find("beginnen die Herbstferien."), std::string::npos) << view.out;
-}
-
-TEST_F(Cli, RefusesUnusableHolidayOptions)
-{
-    fs::path holidays = write("ferien.fer", kHolidays);
-    fs::path file = write("t.dat", kFile);
-    const std::string both = "--datei " + file.string() + " --ferien ";
-    for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
-             {both + holidays.string() + " --bundesland Hamburg", "Das Bundesland \"Hamburg\" steht nicht"},
-             {both + (m_dir / "fehlt.fer").string() + " --bundesland Berlin", "konnte nicht gelesen werden"},
-             {"--ferien " + m_dir.string(), "konnte nicht gelesen werden"},
-             {"--bundesland Berlin", "gelten nur mit --ferien"},
-             {both + holidays.string() + " --mit-bundesland", "braucht --bundesland"},
-             {both + holidays.string() + " --pruefen", "schließt --pruefen"}}) {
-        Result r = run(arguments);
-        EXPECT_EQ(r.exitCode, 2) << arguments;
-        EXPECT_EQ(r.out, "") << arguments;
-        EXPECT_NE(r.err.find(message), std::string::npos) << arguments << ": " << r.err;
-    }
 }
 
 } // namespace
