@@ -1,6 +1,8 @@
 // notavi-cli --ferien: the states of a school-holiday file, and the import of one state's holidays.
 
 #include "cli/cli_runner.h"
+#include "core/model/block_catalogue.h"
+#include "core/model/default_file.h"
 #include "core/model/info_area.h"
 
 #include <filesystem>
@@ -16,10 +18,16 @@ namespace fs = std::filesystem;
 using notavi::test::Cli;
 using notavi::test::Result;
 
-const std::string kFile = notavi::joinLines(notavi::standardInfoArea()) +
-                          "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis\r\n"
-                          "08.12.2026 Zahnarzt M\xFCller\r\n"
-                          "@ E N D E\r\n";
+// An appointment file without a holiday block: the info area and the weekly block as written.
+std::string fileWithoutHolidays()
+{
+    notavi::Lines lines = notavi::standardInfoArea();
+    lines.resize(8); // the three "*" lines that end the info area open the first block
+    notavi::appendBlock(lines, notavi::blockNumber(notavi::BlockKind::Weekly));
+    return notavi::joinLines(lines);
+}
+
+const std::string kFile = fileWithoutHolidays();
 
 const std::string kHolidays = "2026/2027\r\n"
                               "Berlin\r\n"
