@@ -1,5 +1,7 @@
 #include "support/temp_dir.h"
 
+#include "core/model/atomic_write.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -59,6 +61,12 @@ std::vector<std::string> TempDir::entries() const
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool TempDir::holdsTempFile() const
+{
+    const auto names = entries();
+    return std::any_of(names.begin(), names.end(), [](const std::string& name) { return isTempName(name); });
 }
 
 bool runningAsRoot()

@@ -28,6 +28,8 @@ class TempDir
     bool exists(std::string_view name) const;
     // Names of the entries directly in the folder, sorted.
     std::vector<std::string> entries() const;
+    // Whether a temporary file of an atomic write was left behind in the folder.
+    bool holdsTempFile() const;
 
   private:
     std::filesystem::path path_;

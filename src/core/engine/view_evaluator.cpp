@@ -3,20 +3,13 @@
 #include "core/calendar/german_text.h"
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
+#include "core/model/school_holiday_block.h"
 
 #include <algorithm>
 #include <string_view>
 
 namespace notavi {
 namespace {
-
-std::optional<std::size_t> lastSchoolHolidayHeader(const Lines& lines)
-{
-    for (std::size_t i = lines.size(); i-- > 0;)
-        if (BlockCatalogue::headerBlock(lines[i]) == blockNumber(BlockKind::SchoolHolidays))
-            return i;
-    return std::nullopt;
-}
 
 // The school-holiday block met again in the walk: it was evaluated first. A block without end
 // line ends before the next header, so that the following block is not swallowed.
@@ -253,7 +246,7 @@ EvaluationResult evaluateView(Lines& lines, const EvaluationContext& context, Da
 
     Evaluation ev(lines, context, pass, mode, range);
     reserveEntries(ev, pass);
-    const std::optional<std::size_t> holidays = lastSchoolHolidayHeader(lines);
+    const std::optional<std::size_t> holidays = schoolHolidayHeaderOfView(lines);
     if (holidays) {
         ev.currentLine = *holidays;
         evaluateSchoolHolidays(ev);

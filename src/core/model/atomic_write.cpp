@@ -64,6 +64,16 @@ bool atomicWrite(FileSystem& fs, const Path& target, std::string_view bytes)
     return temp && commitTemp(fs, *temp, target);
 }
 
+bool copyAtomically(FileSystem& fs, const Path& source, const Path& target)
+{
+    const auto bytes = fs.readAll(source);
+    if (!bytes || !atomicWrite(fs, target, *bytes))
+        return false;
+    // The copy is new and so already carries the current time; a failure here loses nothing.
+    fs.setModifiedNow(target);
+    return true;
+}
+
 bool isTempName(std::string_view fileName)
 {
     if (fileName.size() < 1 + kTempMarker.size() + kSuffixLength || fileName.front() != '.')

@@ -21,6 +21,10 @@ bool commitTemp(FileSystem& fs, const Path& temp, const Path& target);
 // Both steps: afterwards the target holds either its old content or the new bytes, whole.
 bool atomicWrite(FileSystem& fs, const Path& target, std::string_view bytes);
 
+// A copy of a file that replaces the target in one step and carries the current time; false, with
+// the target untouched, when the source cannot be read or the copy not be written.
+bool copyAtomically(FileSystem& fs, const Path& source, const Path& target);
+
 // Whether a file name is one of the temporary names above (for tests and cleanup).
 bool isTempName(std::string_view fileName);
 

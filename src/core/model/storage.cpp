@@ -14,18 +14,6 @@ Path dataFile(const Path& baseFolder)
     return baseFolder / kDataFileName;
 }
 
-// The backup is a copy made through a temporary file, so that notavi.bak too is always whole and
-// notavi.dat stays in place until the new text replaces it.
-bool makeBackup(FileSystem& fs, const Path& data, const Path& backup)
-{
-    const auto bytes = fs.readAll(data);
-    if (!bytes || !atomicWrite(fs, backup, *bytes))
-        return false;
-    // The copy is new and so already carries the current time; a failure here loses nothing.
-    fs.setModifiedNow(backup);
-    return true;
-}
-
 MainLoadResult readFailure()
 {
     MainLoadResult result;
@@ -48,13 +36,18 @@ std::vector<std::string_view> saveMessages(const SaveResult& result)
 
 SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& lines)
 {
-    const Path data = dataFile(baseFolder);
+    return saveFileWithBackup(fs, dataFile(baseFolder), baseFolder / kBackupFileName, lines);
+}
+
+SaveResult saveFileWithBackup(FileSystem& fs, const Path& data, const Path& backup, const Lines& lines)
+{
     const auto temp = writeTempBeside(fs, data, joinLines(lines));
     if (!temp)
         return {};
     SaveResult result;
     if (fs.exists(data))
-        result.backupFailed = !makeBackup(fs, data, baseFolder / kBackupFileName);
+        // A copy, so that notavi.dat stays in place until the new text replaces it.
+        result.backupFailed = !copyAtomically(fs, data, backup);
     result.written = commitTemp(fs, *temp, data);
     return result;
 }
@@ -101,7 +94,11 @@ MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
 
 EditorLoadResult loadEditorText(const FileSystem& fs, const Path& baseFolder)
 {
-    const Path data = dataFile(baseFolder);
+    return loadEditorFile(fs, dataFile(baseFolder));
+}
+
+EditorLoadResult loadEditorFile(const FileSystem& fs, const Path& data)
+{
     if (!fs.exists(data))
         return {EditorLoadStatus::NotFound, {}};
     std::optional<Lines> lines = readLines(fs, data);
