@@ -54,8 +54,13 @@ bool TempDir::exists(std::string_view name) const
 
 std::vector<std::string> TempDir::entries() const
 {
+    return entriesOf(path_);
+}
+
+std::vector<std::string> TempDir::entriesOf(const std::filesystem::path& folder)
+{
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;

@@ -28,6 +28,8 @@ class TempDir
     bool exists(std::string_view name) const;
     // Names of the entries directly in the folder, sorted.
     std::vector<std::string> entries() const;
+    // The same for any folder.
+    static std::vector<std::string> entriesOf(const std::filesystem::path& folder);
 
   private:
     std::filesystem::path path_;

@@ -15,22 +15,26 @@ Path dataFile(const Path& baseFolder)
 }
 
 // The backup is a copy made through a temporary file, so that notavi.bak too is always whole and
-// notavi.dat stays in place until the new text replaces it.
+// notavi.dat stays in place until the new text replaces it. It keeps the permissions of notavi.dat:
+// the copy of a private file is private as well.
 bool makeBackup(FileSystem& fs, const Path& data, const Path& backup)
 {
     const auto bytes = fs.readAll(data);
-    if (!bytes || !atomicWrite(fs, backup, *bytes))
+    if (!bytes)
+        return false;
+    const auto pending = writeTempBeside(fs, backup, *bytes, data);
+    if (!pending || !commitTemp(fs, *pending))
         return false;
     // The copy is new and so already carries the current time; a failure here loses nothing.
-    fs.setModifiedNow(backup);
+    fs.setModifiedNow(pending->target);
     return true;
 }
 
-MainLoadResult readFailure()
+MainLoadResult readFailure(std::string_view message = kMainLoadFailedMessage)
 {
     MainLoadResult result;
     result.status = MainLoadStatus::ReadFailed;
-    result.error = kMainLoadFailedMessage;
+    result.error = message;
     return result;
 }
 
@@ -49,13 +53,14 @@ std::vector<std::string_view> saveMessages(const SaveResult& result)
 SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& lines)
 {
     const Path data = dataFile(baseFolder);
-    const auto temp = writeTempBeside(fs, data, joinLines(lines));
-    if (!temp)
+    // A write-protected notavi.dat or a dangling link stops the save here, before the backup.
+    const auto pending = writeTempBeside(fs, data, joinLines(lines));
+    if (!pending)
         return {};
     SaveResult result;
     if (fs.exists(data))
         result.backupFailed = !makeBackup(fs, data, baseFolder / kBackupFileName);
-    result.written = commitTemp(fs, *temp, data);
+    result.written = commitTemp(fs, *pending);
     return result;
 }
 
@@ -78,8 +83,19 @@ std::optional<Lines> readLines(const FileSystem& fs, const Path& path)
 MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
 {
     const Path data = dataFile(baseFolder);
-    if (fs.isDirectory(data))
+    switch (fs.kind(data)) {
+    case FileKind::DanglingLink:
+        // Never a default file in its place: the real file is elsewhere, perhaps not mounted yet.
+        return readFailure(kMainLoadDanglingLinkMessage);
+    case FileKind::Special:
+        return readFailure(kMainLoadNotAFileMessage);
+    case FileKind::Directory:
+    case FileKind::Unknown:
         return readFailure();
+    case FileKind::Missing:
+    case FileKind::Regular:
+        break;
+    }
     MainLoadResult result;
     const auto size = fs.size(data);
     // Only a file that is surely missing or empty is replaced; one whose size cannot be told is not.
@@ -102,8 +118,12 @@ MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
 EditorLoadResult loadEditorText(const FileSystem& fs, const Path& baseFolder)
 {
     const Path data = dataFile(baseFolder);
-    if (!fs.exists(data))
+    const FileKind kind = fs.kind(data);
+    if (kind == FileKind::Missing)
         return {EditorLoadStatus::NotFound, {}};
+    // A dangling link is no missing file: creating one would not reach the file it points to.
+    if (kind != FileKind::Regular)
+        return {EditorLoadStatus::ReadFailed, {}};
     std::optional<Lines> lines = readLines(fs, data);
     if (!lines)
         return {EditorLoadStatus::ReadFailed, {}};
