@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace notavi::test {
@@ -64,6 +65,12 @@ std::vector<std::string> TempDir::entriesOf(const std::filesystem::path& folder)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+unsigned permissionsOf(const std::filesystem::path& file)
+{
+    struct stat info = {};
+    return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 bool runningAsRoot()

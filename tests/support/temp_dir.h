@@ -35,6 +35,9 @@ class TempDir
     std::filesystem::path path_;
 };
 
+// The permission bits of a file (after its links); 0 when it cannot be examined.
+unsigned permissionsOf(const std::filesystem::path& file);
+
 // Whether the tests run with root's rights, which ignore file permissions.
 bool runningAsRoot();
 

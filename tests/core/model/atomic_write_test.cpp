@@ -13,6 +13,7 @@ namespace {
 using test::Fault;
 using test::FaultyFileSystem;
 using test::FsOp;
+using test::permissionsOf;
 using test::TempDir;
 
 bool anyTempFile(const TempDir& dir)
@@ -123,13 +124,6 @@ TEST(AtomicWrite, TempNamesOfOneTarget)
     }
 }
 
-mode_t permissionsOf(const std::filesystem::path& path)
-{
-    struct stat info = {};
-    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
-    return info.st_mode & 07777;
-}
-
 TEST(AtomicWrite, ReplacedFilesKeepTheirPermissions)
 {
     TempDir dir;
@@ -150,7 +144,7 @@ TEST(AtomicWrite, ANewFileGetsThePermissionsOfTheCreationMask)
     const mode_t mask = ::umask(027);
     EXPECT_TRUE(atomicWrite(fs, dir / "notavi.dat", "new"));
     ::umask(mask);
-    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0640);
+    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0640u);
 }
 
 TEST(AtomicWrite, WriteProtectedFileIsNotReplaced)
@@ -185,7 +179,7 @@ TEST(AtomicWrite, WritesThroughALinkAndKeepsIt)
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "base" / "notavi.dat"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "base" / "real.dat"));
     EXPECT_EQ(dir.read("synced/notavi.dat"), "new");
-    EXPECT_EQ(permissionsOf(dir / "synced/notavi.dat"), 0600);
+    EXPECT_EQ(permissionsOf(dir / "synced/notavi.dat"), 0600u);
     // The temporary file went beside the real file, where the rename can reach it.
     EXPECT_EQ(TempDir::entriesOf(dir / "base"), (std::vector<std::string>{"notavi.dat", "real.dat"}));
     EXPECT_EQ(TempDir::entriesOf(dir / "synced"), std::vector<std::string>{"notavi.dat"});

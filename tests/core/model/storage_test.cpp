@@ -19,6 +19,7 @@ namespace {
 using test::Fault;
 using test::FaultyFileSystem;
 using test::FsOp;
+using test::permissionsOf;
 using test::TempDir;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -312,13 +313,6 @@ TEST_F(StorageTest, SaveInAReadOnlyFolderChangesNothing)
 
 // ---- links, protection, permissions and special files
 
-mode_t permissionsOf(const std::filesystem::path& path)
-{
-    struct stat info = {};
-    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
-    return info.st_mode & 07777;
-}
-
 TEST_F(StorageTest, ALinkedFileIsRepairedAndSavedThroughTheLink)
 {
     Lines lines = defaultFile();
@@ -374,7 +368,7 @@ TEST_F(StorageTest, AWriteProtectedFileIsNeitherReplacedNorBackedUp)
     EXPECT_FALSE(saved.written);
     EXPECT_THAT(saveMessages(saved), ElementsAre(kSaveFailedMessage));
     EXPECT_FALSE(writeBack(fs, dir.path(), {"new"}));
-    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0444);
+    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0444u);
     EXPECT_EQ(dir.read("notavi.dat"), "old\r\n");
     EXPECT_EQ(dir.read("notavi.bak"), "previous\r\n");
     EXPECT_FALSE(anyTempFile());
@@ -385,10 +379,10 @@ TEST_F(StorageTest, APrivateFileAndItsBackupStayPrivate)
     dir.write("notavi.dat", "old\r\n");
     ASSERT_EQ(::chmod((dir / "notavi.dat").c_str(), 0600), 0);
     ASSERT_TRUE(saveWithBackup(fs, dir.path(), {"new"}).written);
-    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0600);
-    EXPECT_EQ(permissionsOf(dir / "notavi.bak"), 0600);
+    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0600u);
+    EXPECT_EQ(permissionsOf(dir / "notavi.bak"), 0600u);
     ASSERT_TRUE(writeBack(fs, dir.path(), {"corrected"}));
-    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0600);
+    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0600u);
 }
 
 TEST_F(StorageTest, APipeIsRefusedAtOnce)
