@@ -75,3 +75,25 @@ if [ "$(id -u)" -eq 0 ]; then
 else
     printf '%-13s %s\n' unreadable "$("$PROBE" "$WORK/unreadable" 0)"
 fi
+
+# Special files and links in place of notavi.dat, timed by wall clock (ms): a pipe nobody writes to
+# (it hung open() for ever), a link to a file (loaded through it) and a
+# dangling link (a load failure, never a new default file). notavi-cli runs under a timeout of 10 s.
+CLI_BUILD=$PWD/build/release/src/cli/notavi-cli
+cmake --build --preset release --target notavi-cli >/dev/null
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+timed() { # timed LABEL COMMAND...: prints the label, the time and the first line of the output
+    start=$(now_ms)
+    out=$(timeout 10 "$@" 2>&1 | head -n 1) || true
+    printf '%-22s %6s ms  %s\n' "$1" "$(($(now_ms) - start))" "$out"
+}
+mkdir -p "$WORK/fifo" && mkfifo "$WORK/fifo/notavi.dat"
+timed "fifo (window load)" "$PROBE" "$WORK/fifo" 0
+timed "fifo (notavi-cli)" "$CLI_BUILD" --datei "$WORK/fifo/notavi.dat" --farbe nie
+make_file 2m-lines 1 "$WORK/linked/real"
+mkdir -p "$WORK/linked/base" && ln -s ../real/notavi.dat "$WORK/linked/base/notavi.dat"
+timed "link to a file" "$PROBE" "$WORK/linked/base" 0 01.01.2025
+mkdir -p "$WORK/dangling" && ln -s "$WORK/not-mounted/notavi.dat" "$WORK/dangling/notavi.dat"
+timed "dangling link" "$PROBE" "$WORK/dangling" 0
+[ -e "$WORK/not-mounted" ] && echo "dangling link: a file was created behind it" >&2
+true

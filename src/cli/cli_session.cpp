@@ -3,6 +3,7 @@
 #include "cli/editor_commands.h"
 #include "cli/file_location.h"
 #include "cli/holiday_command.h"
+#include "cli/terminal_text.h"
 #include "cli/view_output.h"
 #include "core/app/display_options_from_settings.h"
 #include "core/app/settings_file.h"
@@ -35,18 +36,29 @@ LoadedFile loadFile(const fs::path& path)
 {
     LoadedFile loaded;
     RealFileSystem files;
-    if (!files.exists(path)) {
+    const std::string quoted = "\"" + path.string() + "\"";
+    switch (files.kind(path)) {
+    case FileKind::Missing:
         loaded.missing = true;
-        loaded.error = "Die Termindatei \"" + path.string() + "\" wurde nicht gefunden.";
+        loaded.error = "Die Termindatei " + quoted + " wurde nicht gefunden.";
         return loaded;
-    }
-    if (files.isDirectory(path)) {
-        loaded.error = "\"" + path.string() + "\" ist ein Ordner, keine Termindatei.";
+    case FileKind::DanglingLink:
+        loaded.error = quoted + " ist eine Verkn\xC3\xBCpfung auf eine Datei, die nicht gefunden wird.";
         return loaded;
+    case FileKind::Directory:
+        loaded.error = quoted + " ist ein Ordner, keine Termindatei.";
+        return loaded;
+    case FileKind::Special:
+        loaded.error =
+            quoted + " ist keine gew\xC3\xB6hnliche Datei, sondern z.B. eine Pipe oder ein Ger\xC3\xA4t.";
+        return loaded;
+    case FileKind::Regular:
+    case FileKind::Unknown:
+        break;
     }
     std::optional<Lines> lines = readLines(files, path);
     if (!lines) {
-        loaded.error = "Die Termindatei \"" + path.string() + "\" konnte nicht gelesen werden.";
+        loaded.error = "Die Termindatei " + quoted + " konnte nicht gelesen werden.";
         return loaded;
     }
     loaded.ok = true;
@@ -65,7 +77,7 @@ class StreamLineErrorSink final : public LineErrorSink
 
     void report(const LineError& error) override
     {
-        m_stream << toUtf8(lineErrorCheckListText(error)) << "\n";
+        m_stream << forTerminal(lineErrorCheckListText(error)) << "\n";
         ++count;
     }
 
@@ -93,7 +105,7 @@ int runCheck(Lines& lines, const Clock& clock, DayNumber date, std::ostream& out
     EvaluationContext context{options, clock, sink, alarms};
     evaluateView(lines, context, date, 0, EvaluationPass::ErrorCheck);
     for (const LineError& error : sink.errors)
-        out << toUtf8(lineErrorCheckListText(error)) << "\n";
+        out << forTerminal(lineErrorCheckListText(error)) << "\n";
     if (sink.errors.empty())
         out << "Keine Fehler gefunden.\n";
     return sink.errors.empty() ? 0 : 1;

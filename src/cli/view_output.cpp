@@ -1,5 +1,6 @@
 #include "cli/view_output.h"
 
+#include "cli/terminal_text.h"
 #include "core/calendar/german_text.h"
 #include "core/engine/entry_colour.h"
 #include "core/model/colour_table.h"
@@ -62,15 +63,15 @@ void writeText(std::ostream& out, const ViewOutput& view)
     // Written in slices of a fixed size: a year view has a hundred thousand lines, and a buffer
     // for all of them would only cost fresh memory.
     constexpr std::size_t kSlice = 64 * 1024;
-    std::string text = toUtf8(plainCaption(view.caption)) + "\n\n";
+    std::string text = forTerminal(plainCaption(view.caption)) + "\n\n";
     text.reserve(kSlice + 4096);
     for (const ViewEntry& entry : *view.entries) {
         int colour = shownColourCode(entry, view.blockColours);
         const bool coloured = view.colour && colour != 0 && !entry.isSeparator();
         if (coloured)
             text += ansiForeground(colour);
-        appendAsUtf8(text, entry.phrase);
-        appendAsUtf8(text, entry.rest);
+        appendForTerminal(text, entry.phrase);
+        appendForTerminal(text, entry.rest);
         text += coloured ? "\x1b[0m\n" : "\n";
         if (text.size() >= kSlice) {
             out.write(text.data(), static_cast<std::streamsize>(text.size()));

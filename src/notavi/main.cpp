@@ -10,6 +10,7 @@
 #include "gui/platform/german_formats.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/shell.h"
+#include "gui/platform/termination_signals.h"
 #include "startup_probe.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ int main(int argc, char** argv)
 
     ProgramState state(environment);
     TC_FORM_Haupt window(desktop, state);
+    // A logout, kill or Ctrl+C closes the window as the user would, so that its settings are stored.
+    const TerminationSignals terminationSignals(closeAllTopLevelWindows);
     StartupProbe::installIfRequested(
         window.findChild<QPlainTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"))->viewport());
     window.showAsStarted();

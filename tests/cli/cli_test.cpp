@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -83,11 +84,16 @@ TEST_F(Cli, RefusesBadInputWithAClearMessage)
     };
 
     fs::create_directories(m_dir / "ordner");
+    // Nobody writes to the pipe: reading it must not wait for a writer.
+    ASSERT_EQ(::mkfifo((m_dir / "pipe").c_str(), 0600), 0);
+    fs::create_symlink(m_dir / "nicht-eingebunden" / "notavi.dat", m_dir / "verweis");
     for (const Case& c : {Case{"--ansicht 7", "Die Ansicht \"7\" ist unbekannt"},
                           Case{"--datum 31.02.2026", "kein gültiges Datum"},
                           Case{"--datum", "fehlt der Wert"}, Case{"--unsinn", "Unbekannte Option"},
                           Case{"--datei " + (m_dir / "fehlt.dat").string(), "wurde nicht gefunden"},
                           Case{"--datei " + (m_dir / "ordner").string(), "ist ein Ordner"},
+                          Case{"--datei " + (m_dir / "pipe").string(), "keine gewöhnliche Datei"},
+                          Case{"--datei " + (m_dir / "verweis").string(), "Verknüpfung auf eine Datei"},
                           Case{"--basis a --datei b", "schließen einander aus"}}) {
         Result r = run(c.arguments);
         EXPECT_EQ(r.exitCode, 2) << c.arguments;
@@ -130,6 +136,50 @@ TEST_F(Cli, FollowsTheSettingsBesideTheFile)
     write("basis/notavi.ini", "[Terminansicht]\r\nTerminansicht=2\r\n");
     Result r = run("--basis " + (m_dir / "basis").string() + " --datum 08.12.2026 --farbe nie");
     EXPECT_NE(r.out.find("Dezember 2026\n"), std::string::npos) << r.out;
+}
+
+TEST_F(Cli, ControlCharactersNeverReachTheTerminal)
+{
+    // A title change (OSC ... BEL), a screen clear (CSI 2 J) and a C1 control among the appointments.
+    const std::string file = notavi::joinLines(notavi::standardInfoArea()) +
+                             "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis\r\n"
+                             "08.12.2026 Titel\x1b]0;gehackt\x07 und\tTab\r\n"
+                             "09.12.2026 \x1b[2JLeer\x9d\x7f\r\n"
+                             "31.02.2026 \x1b[2Jkaputt\r\n"
+                             "@ E N D E\r\n";
+    const fs::path path = write("t.dat", file);
+    for (const char* options : {"--farbe nie", "--farbe immer", "--pruefen"}) {
+        SCOPED_TRACE(options);
+        Result r = run("--datei " + path.string() + " --datum 07.12.2026 --ansicht 1 " + options);
+        const std::string both = r.out + r.err;
+        for (const char control : {'\x07', '\x7f'})
+            EXPECT_EQ(both.find(control), std::string::npos);
+        EXPECT_EQ(both.find("\xc2\x9d"), std::string::npos);
+        // The only ESC bytes left are the colours the program itself writes.
+        EXPECT_EQ(both.find("\x1b]"), std::string::npos);
+        EXPECT_EQ(both.find("\x1b[2J"), std::string::npos);
+        EXPECT_NE(both.find("\xEF\xBF\xBD[2J"), std::string::npos) << both;
+    }
+    Result plain = run("--datei " + path.string() + " --datum 07.12.2026 --ansicht 1 --farbe nie");
+    EXPECT_EQ((plain.out + plain.err).find('\x1b'), std::string::npos);
+    EXPECT_NE(plain.out.find("Titel\xEF\xBF\xBD]0;gehackt\xEF\xBF\xBD und\tTab"), std::string::npos)
+        << plain.out;
+    Result json = run("--datei " + path.string() + " --datum 07.12.2026 --ansicht 1 --json");
+    EXPECT_NE(json.out.find("Titel\\u001b]0;gehackt\\u0007 und\\tTab"), std::string::npos) << json.out;
+}
+
+TEST_F(Cli, ViewsStopAtTheYearLimits)
+{
+    const fs::path path = write("t.dat", notavi::joinLines(notavi::defaultFile()));
+    Result end = run("--datei " + path.string() + " --datum 31.12.9999 --ansicht 1 --farbe nie");
+    EXPECT_EQ(end.exitCode, 0);
+    EXPECT_EQ(end.out.substr(0, end.out.find('\n')), "31.12.9999 - 31.12.9999");
+    EXPECT_EQ(end.err, "");
+    Result start = run("--datei " + path.string() + " --datum 01.01.0001 --ansicht 3 --farbe nie");
+    EXPECT_EQ(start.exitCode, 0);
+    EXPECT_EQ(start.out.substr(0, start.out.find('\n')), "01.01.0001 - 01.01.0001");
+    EXPECT_EQ(start.err, "");
+    EXPECT_EQ((end.out + start.out).find(".0000"), std::string::npos);
 }
 
 } // namespace

@@ -81,6 +81,18 @@ class FaultyFileSystem final : public FileSystem
 
     std::int64_t size(const Path& path) const override { return inner_.size(path); }
 
+    FileKind kind(const Path& path) const override { return inner_.kind(path); }
+
+    std::optional<Path> replaceableTarget(const Path& path) const override
+    {
+        return inner_.replaceableTarget(path);
+    }
+
+    bool takePermissions(const Path& file, const Path& model) override
+    {
+        return inner_.takePermissions(file, model);
+    }
+
     std::optional<std::string> readAll(const Path& path) const override;
     bool writeNewFile(const Path& path, std::string_view bytes) override;
     bool replaceFile(const Path& from, const Path& to) override;

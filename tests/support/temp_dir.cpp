@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace notavi::test {
@@ -56,8 +57,13 @@ bool TempDir::exists(std::string_view name) const
 
 std::vector<std::string> TempDir::entries() const
 {
+    return entriesOf(path_);
+}
+
+std::vector<std::string> TempDir::entriesOf(const std::filesystem::path& folder)
+{
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
@@ -67,6 +73,10 @@ bool TempDir::holdsTempFile() const
 {
     const auto names = entries();
     return std::any_of(names.begin(), names.end(), [](const std::string& name) { return isTempName(name); });
+unsigned permissionsOf(const std::filesystem::path& file)
+{
+    struct stat info = {};
+    return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 bool runningAsRoot()

@@ -30,10 +30,15 @@ class TempDir
     std::vector<std::string> entries() const;
     // Whether a temporary file of an atomic write was left behind in the folder.
     bool holdsTempFile() const;
+    // The same for any folder.
+    static std::vector<std::string> entriesOf(const std::filesystem::path& folder);
 
   private:
     std::filesystem::path path_;
 };
+
+// The permission bits of a file (after its links); 0 when it cannot be examined.
+unsigned permissionsOf(const std::filesystem::path& file);
 
 // Whether the tests run with root's rights, which ignore file permissions.
 bool runningAsRoot();

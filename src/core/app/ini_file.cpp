@@ -205,9 +205,11 @@ IniFileLoad loadIniFile(const FileSystem& files, const Path& path)
     const std::int64_t size = files.size(path);
     if (size == -1)
         return {IniFileStatus::NotFound, {}};
-    // A folder, a file that cannot be examined, or one far too large for settings is no settings file.
-    if (size < 0 || size > kIniFileSizeLimit)
+    // A folder or a file that cannot be examined is no settings file, nor one far too large for it.
+    if (size < 0)
         return {IniFileStatus::Failed, {}};
+    if (size > kIniFileSizeLimit)
+        return {IniFileStatus::TooLarge, {}};
     std::optional<std::string> bytes = files.readAll(path);
     if (!bytes)
         return {IniFileStatus::Failed, {}};

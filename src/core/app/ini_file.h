@@ -67,7 +67,8 @@ enum class IniFileStatus
 {
     Ok,
     NotFound, // nothing at the path: a first start
-    Failed,   // something is there but cannot be read (a folder, no permission, too large)
+    Failed,   // something is there but cannot be read (a folder, a pipe, no permission)
+    TooLarge, // a file over kIniFileSizeLimit: not read, and never to be written
 };
 
 // A settings file is a few kilobytes; anything this large is not one and is refused as unreadable.

@@ -47,13 +47,19 @@ Settings SettingsFile::loadAll() const
 bool SettingsFile::save(SettingsSection section, const Settings& settings) const
 {
     auto loaded = loadIniFile(*files_, path_);
-    if (loaded.status == IniFileStatus::Failed)
+    // Writing a file that could not be read would lose what it holds.
+    if (loaded.status != IniFileStatus::Ok && loaded.status != IniFileStatus::NotFound)
         return false;
     const std::string before = loaded.file.bytes();
     writeSection(loaded.file, section, settings);
     if (loaded.status == IniFileStatus::Ok && loaded.file.bytes() == before)
         return true; // nothing changed: spare the disk
     return saveIniFile(*files_, path_, loaded.file);
+}
+
+bool SettingsFile::tooLarge() const
+{
+    return loadIniFile(*files_, path_).status == IniFileStatus::TooLarge;
 }
 
 bool SettingsFile::save(std::string_view sectionName, const Settings& settings) const

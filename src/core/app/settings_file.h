@@ -14,6 +14,12 @@
 
 namespace notavi {
 
+// Shown once at start-up when tooLarge() (Windows-1252).
+inline constexpr std::string_view kSettingsFileTooLargeMessage =
+    "Die Einstellungsdatei (Notavi.ini) ist zu gro\xDF und kann keine Einstellungen enthalten.\r"
+    "Das Programm verwendet die Standardeinstellungen und l\xE4sst die Datei unver\xE4ndert;\r"
+    "ge\xE4nderte Einstellungen werden daher nicht gespeichert.";
+
 class SettingsFile
 {
   public:
@@ -33,6 +39,10 @@ class SettingsFile
     bool load(std::string_view sectionName, Settings& settings) const;
     // Every section from one reading of the file.
     Settings loadAll() const;
+
+    // Whether the file is over the size limit of a settings file: it is then neither read nor
+    // written, and the user should be told so once.
+    bool tooLarge() const;
 
     // Writes the section's keys into the file and leaves every other byte of it as it was. False when
     // the file exists but cannot be read (it would be lost by writing) or cannot be written; the file

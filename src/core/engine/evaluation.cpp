@@ -1,6 +1,7 @@
 #include "core/engine/evaluation.h"
 
 #include "core/calendar/german_text.h"
+#include "core/model/line_excerpt.h"
 #include "core/model/line_options.h"
 
 #include <array>
@@ -101,7 +102,7 @@ void Evaluation::setEntryTextFrom(std::size_t position)
 
 std::string Evaluation::quotedLine() const
 {
-    return "\"" + (atEnd() ? std::string() : line()) + "\"";
+    return "\"" + (atEnd() ? std::string() : lineExcerpt(line())) + "\"";
 }
 
 void Evaluation::reportLineError(std::string message, std::size_t lineIndex, bool blockLevel,

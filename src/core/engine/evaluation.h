@@ -105,7 +105,8 @@ class Evaluation
     // --- line errors -----------------------------------------------------------------------
     void reportLineError(std::string message, std::size_t lineIndex, bool blockLevel,
                          std::string_view blockName);
-    // "\"{Zeile}\"" of the current line, the start of every appointment message.
+    // "\"{Zeile}\"" of the current line, the start of every appointment message; a long line is
+    // quoted by its first characters only.
     std::string quotedLine() const;
 
     // --- shared date tests -----------------------------------------------------------------

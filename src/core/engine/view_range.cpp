@@ -2,9 +2,13 @@
 
 #include "core/calendar/german_text.h"
 
-namespace notavi {
+#include <algorithm>
 
-ViewRange viewRange(ViewMode mode, DayNumber evaluationDate)
+namespace notavi {
+namespace {
+
+// The range as the tab names it, before it is kept within the years the dates can be written in.
+ViewRange unclippedRange(ViewMode mode, DayNumber evaluationDate)
 {
     CivilDate date = toCivil(evaluationDate);
     switch (mode) {
@@ -22,17 +26,10 @@ ViewRange viewRange(ViewMode mode, DayNumber evaluationDate)
     return {evaluationDate, 0};
 }
 
-DayNumber firstValidDay()
+std::string formatRange(const ViewRange& range)
 {
-    return toDayNumber(kMinYear, 1, 1);
+    return formatDate(range.start) + " - " + formatDate(range.start + range.length);
 }
-
-DayNumber lastValidDay()
-{
-    return toDayNumber(kMaxYear, 12, 31);
-}
-
-namespace {
 
 // Months from 01.0001 of the date's month, so that a step of months or years is checked against the
 // valid years before any day is computed for it.
@@ -49,6 +46,28 @@ bool monthStepStaysValid(DayNumber day, int months)
 }
 
 } // namespace
+
+DayNumber firstValidDay()
+{
+    return toDayNumber(kMinYear, 1, 1);
+}
+
+DayNumber lastValidDay()
+{
+    return toDayNumber(kMaxYear, 12, 31);
+}
+
+ViewRange viewRange(ViewMode mode, DayNumber evaluationDate)
+{
+    // Days before 01.01.0001 or after 31.12.9999 have no "TT.MM.JJJJ": the evaluators would report
+    // valid lines for dates of the year 0 or 10000, and the tab would name them.
+    static const DayNumber first = firstValidDay();
+    static const DayNumber last = lastValidDay();
+    const ViewRange range = unclippedRange(mode, evaluationDate);
+    const DayNumber start = std::clamp(range.start, first, last);
+    const DayNumber end = std::clamp(range.start + range.length, first, last);
+    return {start, end - start};
+}
 
 SteppedDate stepEvaluationDate(int viewMode, DayNumber date, int direction)
 {
@@ -89,11 +108,11 @@ std::string tabCaption(ViewMode mode, DayNumber evaluationDate)
     case ViewMode::Week:
         return "&H " + weekdayNameOf(evaluationDate) + ", der " + formatDate(evaluationDate);
     case ViewMode::FourWeeks:
-        return "&N " + formatDate(evaluationDate) + " - " + formatDate(evaluationDate + 27);
+        return "&N " + formatRange(viewRange(mode, evaluationDate));
     case ViewMode::Month:
         return "&M " + monthName(date.month) + " " + std::to_string(date.year);
     case ViewMode::LastFourWeeks:
-        return "&L " + formatDate(evaluationDate - 27) + " - " + formatDate(evaluationDate);
+        return "&L " + formatRange(viewRange(mode, evaluationDate));
     case ViewMode::Year:
         return "&J " + std::to_string(date.year);
     }

@@ -9,11 +9,11 @@ namespace {
 constexpr std::string_view kTempMarker = ".tmp";
 constexpr int kSuffixLength = 6;
 constexpr int kNameAttempts = 16;
+constexpr std::string_view kDigits = "0123456789abcdef";
 
 std::string randomSuffix()
 {
     static std::mt19937 generator{std::random_device{}()};
-    static constexpr std::string_view kDigits = "0123456789abcdef";
     std::uniform_int_distribution<std::size_t> pick(0, kDigits.size() - 1);
     std::string suffix;
     for (int i = 0; i < kSuffixLength; ++i)
@@ -36,41 +36,55 @@ std::optional<Path> freeTempName(const FileSystem& fs, const Path& target)
 
 } // namespace
 
-std::optional<Path> writeTempBeside(FileSystem& fs, const Path& target, std::string_view bytes)
+std::optional<PendingWrite> writeTempBeside(FileSystem& fs, const Path& target, std::string_view bytes)
 {
-    if (target.filename().empty() || fs.isDirectory(target))
+    return writeTempBeside(fs, target, bytes, target);
+}
+
+std::optional<PendingWrite> writeTempBeside(FileSystem& fs, const Path& target, std::string_view bytes,
+                                            const Path& permissionsOf)
+{
+    if (target.filename().empty())
         return std::nullopt;
-    auto temp = freeTempName(fs, target);
+    // The temporary file goes beside the file the link points to: a rename works within one file
+    // system only, and a rename onto the link would replace the link by a plain file.
+    const std::optional<Path> replaced = fs.replaceableTarget(target);
+    if (!replaced)
+        return std::nullopt;
+    auto temp = freeTempName(fs, *replaced);
     if (!temp)
         return std::nullopt;
-    if (!fs.writeNewFile(*temp, bytes)) {
+    if (!fs.writeNewFile(*temp, bytes) || !fs.takePermissions(*temp, permissionsOf)) {
         fs.removeFile(*temp);
         return std::nullopt;
     }
-    return temp;
+    return PendingWrite{*temp, *replaced};
 }
 
-bool commitTemp(FileSystem& fs, const Path& temp, const Path& target)
+bool commitTemp(FileSystem& fs, const PendingWrite& write)
 {
-    if (fs.replaceFile(temp, target))
+    if (fs.replaceFile(write.temp, write.target))
         return true;
-    fs.removeFile(temp);
+    fs.removeFile(write.temp);
     return false;
 }
 
 bool atomicWrite(FileSystem& fs, const Path& target, std::string_view bytes)
 {
-    const auto temp = writeTempBeside(fs, target, bytes);
-    return temp && commitTemp(fs, *temp, target);
+    const auto pending = writeTempBeside(fs, target, bytes);
+    return pending && commitTemp(fs, *pending);
 }
 
-bool copyAtomically(FileSystem& fs, const Path& source, const Path& target)
+bool copyAtomically(FileSystem& fs, const Path& source, const Path& target, const Path& permissionsOf)
 {
     const auto bytes = fs.readAll(source);
-    if (!bytes || !atomicWrite(fs, target, *bytes))
+    if (!bytes)
+        return false;
+    const auto pending = writeTempBeside(fs, target, *bytes, permissionsOf);
+    if (!pending || !commitTemp(fs, *pending))
         return false;
     // The copy is new and so already carries the current time; a failure here loses nothing.
-    fs.setModifiedNow(target);
+    fs.setModifiedNow(pending->target);
     return true;
 }
 
@@ -80,6 +94,14 @@ bool isTempName(std::string_view fileName)
         return false;
     const auto marker = fileName.size() - kSuffixLength - kTempMarker.size();
     return fileName.substr(marker, kTempMarker.size()) == kTempMarker;
+}
+
+bool isTempNameOf(std::string_view fileName, std::string_view targetName)
+{
+    const std::string prefix = "." + std::string(targetName) + std::string(kTempMarker);
+    if (fileName.size() != prefix.size() + kSuffixLength || !fileName.starts_with(prefix))
+        return false;
+    return fileName.substr(prefix.size()).find_first_not_of(kDigits) == std::string_view::npos;
 }
 
 } // namespace notavi

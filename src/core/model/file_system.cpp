@@ -58,6 +58,14 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// What the user's file-creation mask leaves of rw-rw-rw-: the permissions open() gives a new file.
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 // A rename is only durable once the folder that holds the name has been synced as well.
 void syncFolderOf(const Path& path)
 {
@@ -83,6 +91,55 @@ bool RealFileSystem::isDirectory(const Path& path) const
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+FileKind RealFileSystem::kind(const Path& path) const
+{
+    struct stat info = {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (!isMissingError(errno))
+            return FileKind::Unknown;
+        struct stat link = {};
+        return ::lstat(path.c_str(), &link) == 0 ? FileKind::DanglingLink : FileKind::Missing;
+    }
+    if (S_ISREG(info.st_mode))
+        return FileKind::Regular;
+    return S_ISDIR(info.st_mode) ? FileKind::Directory : FileKind::Special;
+}
+
+std::optional<Path> RealFileSystem::replaceableTarget(const Path& path) const
+{
+    // The kernel follows at most 40 links in a path; a longer chain is a loop in practice.
+    constexpr int kMaxLinks = 40;
+    Path current = path;
+    for (int followed = 0; followed <= kMaxLinks; ++followed) {
+        struct stat info = {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            // A missing file is written anew; a link to a missing file is not (see above).
+            if (followed == 0 && isMissingError(errno))
+                return current;
+            return std::nullopt;
+        }
+        if (S_ISREG(info.st_mode)) {
+            const bool writable = (info.st_mode & 0222) != 0 && ::access(current.c_str(), W_OK) == 0;
+            return writable ? std::optional<Path>(current) : std::nullopt;
+        }
+        if (!S_ISLNK(info.st_mode))
+            return std::nullopt;
+        std::error_code error;
+        const Path target = std::filesystem::read_symlink(current, error);
+        if (error)
+            return std::nullopt;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+bool RealFileSystem::takePermissions(const Path& file, const Path& model)
+{
+    struct stat info = {};
+    const mode_t mode = ::stat(model.c_str(), &info) == 0 ? info.st_mode & 07777 : newFileMode();
+    return ::chmod(file.c_str(), mode) == 0;
+}
+
 std::int64_t RealFileSystem::size(const Path& path) const
 {
     struct stat info = {};
@@ -91,6 +148,28 @@ std::int64_t RealFileSystem::size(const Path& path) const
     if (!S_ISREG(info.st_mode))
         return kSizeUnknown;
     return static_cast<std::int64_t>(info.st_size);
+}
+
+FileKind FileSystem::kind(const Path& path) const
+{
+    if (!exists(path))
+        return FileKind::Missing;
+    if (isDirectory(path))
+        return FileKind::Directory;
+    return size(path) >= 0 ? FileKind::Regular : FileKind::Unknown;
+}
+
+std::optional<Path> FileSystem::replaceableTarget(const Path& path) const
+{
+    const FileKind found = kind(path);
+    if (found == FileKind::Missing || found == FileKind::Regular)
+        return path;
+    return std::nullopt;
+}
+
+bool FileSystem::takePermissions(const Path&, const Path&)
+{
+    return true;
 }
 
 bool FileSystem::readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const
@@ -105,14 +184,17 @@ namespace {
 
 // Opens a regular file, tells its size as it is now to `sized`, and hands its content to `piece`.
 // It reads until the end rather than trusting the size: the file may grow or shrink meanwhile.
+// O_NONBLOCK: opening a pipe would otherwise wait for a writer for ever; what is opened is then
+// refused unless it is a regular file, for which the flag changes nothing.
 template <typename Sized, typename Piece> bool readRegularFile(const Path& path, Sized sized, Piece piece)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.valid())
         return false;
     struct stat info = {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     sized(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
@@ -149,7 +231,9 @@ std::optional<std::string> RealFileSystem::readAll(const Path& path) const
 
 bool RealFileSystem::writeNewFile(const Path& path, std::string_view bytes)
 {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    // Readable by the user alone until it takes the permissions of the file it replaces: a private
+    // file's new content is never readable by others, not even for a moment.
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!fd.valid())
         return false;
     const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
@@ -177,7 +261,12 @@ bool RealFileSystem::copyFile(const Path& from, const Path& to)
 {
     const auto bytes = readAll(from);
     // writeNewFile removes a half copy, which would otherwise look like a real file on the next start.
-    return bytes && writeNewFile(to, *bytes);
+    if (!bytes || !writeNewFile(to, *bytes))
+        return false;
+    // The copy is the user's own file, with the permissions of any new file; one left private is
+    // still a good copy.
+    ::chmod(to.c_str(), newFileMode());
+    return true;
 }
 
 bool RealFileSystem::setModifiedNow(const Path& path)

@@ -17,6 +17,17 @@ using Path = std::filesystem::path;
 // size() of a path that exists but whose size cannot be told (a directory, no permission).
 constexpr std::int64_t kSizeUnknown = -2;
 
+// What a path names, after following symbolic links.
+enum class FileKind
+{
+    Missing, // nothing there
+    Regular, // a file that can be read
+    Directory,
+    Special,      // a pipe, device or socket: opening it may wait for ever
+    DanglingLink, // a symbolic link to nothing (its folder may not be mounted yet)
+    Unknown,      // something that cannot be examined (no permission, a loop of links)
+};
+
 class FileSystem
 {
   public:
@@ -27,13 +38,23 @@ class FileSystem
     virtual bool isDirectory(const Path& path) const = 0;
     // Bytes of a regular file; -1 when the path does not exist; kSizeUnknown otherwise.
     virtual std::int64_t size(const Path& path) const = 0;
-    // The whole content of a regular file; nullopt when it cannot be read.
+    // The default tells it from exists(), isDirectory() and size(): it knows no links or special files.
+    virtual FileKind kind(const Path& path) const;
+    // The file that writing `path` replaces: the end of its chain of symbolic links, so that a link
+    // stays a link, or the path itself. nullopt when it must not be replaced: a dangling link (a new
+    // file there would never reach the real one), a loop of links, anything but a regular file, and a
+    // write-protected file (no write permission for the user, or none at all: the user protected it).
+    virtual std::optional<Path> replaceableTarget(const Path& path) const;
+    // Gives `file` the permission bits of `model`, or those of a new file when `model` does not exist.
+    virtual bool takePermissions(const Path& file, const Path& model);
+    // The whole content of a regular file; nullopt when it cannot be read. Anything but a regular file
+    // is refused at once, without waiting for a writer of a pipe.
     virtual std::optional<std::string> readAll(const Path& path) const = 0;
     // The content of a regular file handed to `piece` in order, without holding all of it at once;
     // false when it cannot be read (the pieces before the failure were handed over).
     virtual bool readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const;
-    // Creates a file that must not exist yet, writes the bytes and syncs them to the disk. On failure
-    // a partly written file may remain; the caller removes it.
+    // Creates a file that must not exist yet, readable by the user alone, writes the bytes and syncs
+    // them to the disk. On failure a partly written file may remain; the caller removes it.
     virtual bool writeNewFile(const Path& path, std::string_view bytes) = 0;
     // Renames from over to in one step: afterwards to is either its old or the new file, never less.
     virtual bool replaceFile(const Path& from, const Path& to) = 0;
@@ -53,6 +74,9 @@ class RealFileSystem final : public FileSystem
     bool exists(const Path& path) const override;
     bool isDirectory(const Path& path) const override;
     std::int64_t size(const Path& path) const override;
+    FileKind kind(const Path& path) const override;
+    std::optional<Path> replaceableTarget(const Path& path) const override;
+    bool takePermissions(const Path& file, const Path& model) override;
     std::optional<std::string> readAll(const Path& path) const override;
     bool readInPieces(const Path& path, const std::function<void(std::string_view)>& piece) const override;
     bool writeNewFile(const Path& path, std::string_view bytes) override;

@@ -14,11 +14,11 @@ Path dataFile(const Path& baseFolder)
     return baseFolder / kDataFileName;
 }
 
-MainLoadResult readFailure()
+MainLoadResult readFailure(std::string_view message = kMainLoadFailedMessage)
 {
     MainLoadResult result;
     result.status = MainLoadStatus::ReadFailed;
-    result.error = kMainLoadFailedMessage;
+    result.error = message;
     return result;
 }
 
@@ -41,14 +41,16 @@ SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& l
 
 SaveResult saveFileWithBackup(FileSystem& fs, const Path& data, const Path& backup, const Lines& lines)
 {
-    const auto temp = writeTempBeside(fs, data, joinLines(lines));
-    if (!temp)
+    // A write-protected file or a dangling link stops the save here, before the backup.
+    const auto pending = writeTempBeside(fs, data, joinLines(lines));
+    if (!pending)
         return {};
     SaveResult result;
     if (fs.exists(data))
-        // A copy, so that notavi.dat stays in place until the new text replaces it.
-        result.backupFailed = !copyAtomically(fs, data, backup);
-    result.written = commitTemp(fs, *temp, data);
+        // A copy, so that the file stays in place until the new text replaces it; it keeps the
+        // file's permissions: the copy of a private file is private as well.
+        result.backupFailed = !copyAtomically(fs, data, backup, data);
+    result.written = commitTemp(fs, *pending);
     return result;
 }
 
@@ -71,8 +73,19 @@ std::optional<Lines> readLines(const FileSystem& fs, const Path& path)
 MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
 {
     const Path data = dataFile(baseFolder);
-    if (fs.isDirectory(data))
+    switch (fs.kind(data)) {
+    case FileKind::DanglingLink:
+        // Never a default file in its place: the real file is elsewhere, perhaps not mounted yet.
+        return readFailure(kMainLoadDanglingLinkMessage);
+    case FileKind::Special:
+        return readFailure(kMainLoadNotAFileMessage);
+    case FileKind::Directory:
+    case FileKind::Unknown:
         return readFailure();
+    case FileKind::Missing:
+    case FileKind::Regular:
+        break;
+    }
     MainLoadResult result;
     const auto size = fs.size(data);
     // Only a file that is surely missing or empty is replaced; one whose size cannot be told is not.
@@ -99,8 +112,12 @@ EditorLoadResult loadEditorText(const FileSystem& fs, const Path& baseFolder)
 
 EditorLoadResult loadEditorFile(const FileSystem& fs, const Path& data)
 {
-    if (!fs.exists(data))
+    const FileKind kind = fs.kind(data);
+    if (kind == FileKind::Missing)
         return {EditorLoadStatus::NotFound, {}};
+    // A dangling link is no missing file: creating one would not reach the file it points to.
+    if (kind != FileKind::Regular)
+        return {EditorLoadStatus::ReadFailed, {}};
     std::optional<Lines> lines = readLines(fs, data);
     if (!lines)
         return {EditorLoadStatus::ReadFailed, {}};

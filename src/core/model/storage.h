@@ -25,7 +25,7 @@ std::vector<std::string_view> saveMessages(const SaveResult& result);
 
 // Saves the editor's text. The new text goes to a temporary file first, so that a failed write
 // leaves notavi.dat as it was; then the current notavi.dat is copied to notavi.bak; then the
-// temporary file replaces notavi.dat.
+// temporary file replaces notavi.dat. A write-protected notavi.dat is neither backed up nor replaced.
 SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& lines);
 // The same for a data file and a backup file of any name.
 SaveResult saveFileWithBackup(FileSystem& fs, const Path& dataFile, const Path& backupFile,
@@ -38,7 +38,7 @@ enum class MainLoadStatus
 {
     Loaded,         // the file was read (and its info area checked)
     CreatedDefault, // there was no file, or an empty one: the default file was saved, the list is empty
-    ReadFailed,     // the file cannot be read (locked, no permission, a directory)
+    ReadFailed,     // the file cannot be read (locked, no permission, a directory, a pipe, a dangling link)
 };
 
 struct MainLoadResult
@@ -47,7 +47,9 @@ struct MainLoadResult
     AppointmentFile file;
     bool corrected = false; // the info-area repair changed the list: write it back
     SaveResult defaultSave; // CreatedDefault: how saving the default file went
-    std::string_view error; // ReadFailed: the message box text (kMainLoadFailedMessage)
+    // ReadFailed: the message box text: kMainLoadFailedMessage, or kMainLoadDanglingLinkMessage and
+    // kMainLoadNotAFileMessage, which tell what is in the way.
+    std::string_view error;
 
     bool loaded() const { return status != MainLoadStatus::ReadFailed; }
 };

@@ -35,6 +35,19 @@ inline constexpr std::string_view kMainLoadFailedMessage =
     "Danach k\xF6" "nnen \xFC" "ber das Men\xFC" " Datei -> Termindatei neu laden erneut versuchen, die\r"
     "Termindatei zu laden.";
 
+// The main window, when notavi.dat is a symbolic link to nothing, or no file to read at all.
+inline constexpr std::string_view kMainLoadDanglingLinkMessage =
+    "Die Termindatei (Notavi.dat) ist eine Verkn\xFC" "pfung auf eine Datei, die nicht gefunden wird.\r"
+    "Falls diese in einem Ordner liegt, der noch nicht eingebunden ist, binden sie ihn bitte ein.\r"
+    "Danach k\xF6" "nnen \xFC" "ber das Men\xFC" " Datei -> Termindatei neu laden erneut versuchen, die\r"
+    "Termindatei zu laden.";
+
+inline constexpr std::string_view kMainLoadNotAFileMessage =
+    "Die Termindatei (Notavi.dat) ist keine gew\xF6hnliche Datei (sondern z.B. eine Pipe oder ein Ger\xE4t)\r"
+    "und kann nicht geladen werden. Bitte ersetzen sie sie durch die Termindatei.\r"
+    "Danach k\xF6" "nnen \xFC" "ber das Men\xFC" " Datei -> Termindatei neu laden erneut versuchen, die\r"
+    "Termindatei zu laden.";
+
 // The editor: the question when the file is missing, and the two lines it shows after "No".
 inline constexpr std::string_view kEditorFileMissingQuestion =
     "Die Termindatei \"Notavi.dat\" konnte nicht gefunden werden.\rSoll sie erstellt werden?";

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,7 @@ struct DamagedCase
     const char* name;
     void (*prepare)(const fs::path& path);
     bool savable;
+    bool tooLarge = false; // the one case the user is told about
 };
 
 // Whatever is found in place of the file, start-up gets the defaults, and a save never makes it worse.
@@ -171,7 +173,11 @@ TEST_F(SettingsFileTest, DamagedOrMissingFilesGiveTheDefaults)
         {"garbage", [](const fs::path& p) { writeBytes(p, binaryGarbage()); }, true},
         {"folder", [](const fs::path& p) { fs::create_directories(p / "inside"); }, false},
         {"too large", [](const fs::path& p) { writeBytes(p, std::string(kIniFileSizeLimit + 1, 'x')); },
-         false},
+         false, true},
+        {"at the limit", [](const fs::path& p) { writeBytes(p, std::string(kIniFileSizeLimit, 'x')); }, true},
+        {"pipe", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, false},
+        {"dangling link",
+         [](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone" / "notavi.ini", p); }, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -179,7 +185,9 @@ TEST_F(SettingsFileTest, DamagedOrMissingFilesGiveTheDefaults)
         const auto file = caseDir / "notavi.ini";
         c.prepare(file);
         const std::string before = fs::is_regular_file(file) ? readBytes(file) : "";
+        const auto kindBefore = fs::symlink_status(file).type();
         const SettingsFile settingsFile(file);
+        EXPECT_EQ(settingsFile.tooLarge(), c.tooLarge);
 
         const Settings settings = settingsFile.loadAll();
         EXPECT_EQ(settings, defaultSettings());
@@ -190,6 +198,10 @@ TEST_F(SettingsFileTest, DamagedOrMissingFilesGiveTheDefaults)
             EXPECT_EQ(settingsFile.loadAll(), settings);
         } else if (fs::is_directory(file)) {
             EXPECT_TRUE(fs::is_directory(file / "inside"));
+        } else if (!fs::is_regular_file(fs::symlink_status(file))) {
+            EXPECT_EQ(fs::symlink_status(file).type(), kindBefore) << "a pipe or link stays what it is";
+            EXPECT_FALSE(fs::exists(file.parent_path() / "gone"));
+            EXPECT_EQ(caseDir.entries(), std::vector<std::string>{"notavi.ini"});
         } else {
             EXPECT_EQ(readBytes(file), before) << "a file that is no settings file is never replaced";
         }

@@ -1,5 +1,6 @@
 #include "core/engine/line_error.h"
 #include "core/model/windows1252.h"
+#include "support/engine_harness.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,27 @@ TEST(LineError, CheckListLines)
 {
     EXPECT_EQ(lineErrorCheckListText({"\"a\" b.\rc.", 0, false, ""}), "Die Terminzeile \"a\" b. c. (;1)");
     EXPECT_EQ(lineErrorCheckListText({"Block.", 11, true, "Ferien"}), "Block. (Ferien;12)");
+}
+
+TEST(LineError, AVeryLongLineIsQuotedByItsFirst150Characters)
+{
+    // One faulty line of 1 MB outside a block: the box and the check list quote only its start.
+    const std::string longLine(1'000'000, 'x');
+    const std::string nearLimit = std::string(150, 'y');
+    test::EngineHarness harness;
+    const auto run = harness.runLines({longLine, nearLimit, nearLimit + "z"}, test::date("01.03.2025"), 0,
+                                      EvaluationPass::ErrorCheck);
+    ASSERT_EQ(run.errors.size(), 3u);
+    EXPECT_EQ(run.lines[0], longLine) << "the file keeps the whole line";
+
+    const std::string excerpt = "\"" + longLine.substr(0, 150) + " \x85\"";
+    EXPECT_EQ(run.errors[0].message.substr(0, excerpt.size()), excerpt);
+    EXPECT_LT(lineErrorBoxText(run.errors[0]).size(), 500u);
+    EXPECT_LT(lineErrorCheckListText(run.errors[0]).size(), 500u);
+    EXPECT_EQ(toUtf8(lineErrorCheckListText(run.errors[0])).find(" \u2026\""), 17u + 150u);
+    // A line of 150 characters is quoted whole; one more and it is cut.
+    EXPECT_NE(run.errors[1].message.find("\"" + nearLimit + "\""), std::string::npos);
+    EXPECT_NE(run.errors[2].message.find("\"" + nearLimit + " \x85\""), std::string::npos);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/engine/view_range.h"
+#include "core/model/block_catalogue.h"
 #include "core/model/windows1252.h"
 #include "support/engine_harness.h"
 
@@ -41,6 +42,85 @@ TEST(ViewRange, TabCaptions)
     EXPECT_EQ(captions[3], "&L 08.02.2026 - 07.03.2026");
     EXPECT_EQ(captions[4], "&J 2026");
     EXPECT_EQ(toUtf8(tabHint(ViewMode::Week)), "Termine für heute und der nächsten Woche.");
+}
+
+TEST(ViewRange, NeverLeavesTheYears1To9999)
+{
+    const struct
+    {
+        const char* label;
+        ViewMode mode;
+        const char* evaluation;
+        const char* first;
+        const char* last;
+        const char* caption;
+    } kCases[] = {
+        {"week at the end", ViewMode::Week, "31.12.9999", "31.12.9999", "31.12.9999",
+         "&H Freitag, der 31.12.9999"},
+        {"week near the end", ViewMode::Week, "28.12.9999", "28.12.9999", "31.12.9999", nullptr},
+        {"four weeks at the end", ViewMode::FourWeeks, "31.12.9999", "31.12.9999", "31.12.9999",
+         "&N 31.12.9999 - 31.12.9999"},
+        {"four weeks near the end", ViewMode::FourWeeks, "20.12.9999", "20.12.9999", "31.12.9999",
+         "&N 20.12.9999 - 31.12.9999"},
+        {"last four weeks at the start", ViewMode::LastFourWeeks, "01.01.0001", "01.01.0001", "01.01.0001",
+         "&L 01.01.0001 - 01.01.0001"},
+        {"last four weeks near the start", ViewMode::LastFourWeeks, "10.01.0001", "01.01.0001", "10.01.0001",
+         "&L 01.01.0001 - 10.01.0001"},
+        {"last four weeks at the end", ViewMode::LastFourWeeks, "31.12.9999", "04.12.9999", "31.12.9999",
+         nullptr},
+        {"week at the start", ViewMode::Week, "01.01.0001", "01.01.0001", "08.01.0001", nullptr},
+        {"year at the end", ViewMode::Year, "31.12.9999", "01.01.9999", "31.12.9999", "&J 9999"},
+        {"month at the start", ViewMode::Month, "01.01.0001", "01.01.0001", "31.01.0001", nullptr},
+    };
+
+    for (const auto& row : kCases) {
+        SCOPED_TRACE(row.label);
+        const ViewRange range = viewRange(row.mode, date(row.evaluation));
+        EXPECT_EQ(formatDate(range.start), row.first);
+        EXPECT_EQ(formatDate(range.start + range.length), row.last);
+        if (row.caption) {
+            EXPECT_EQ(tabCaption(row.mode, date(row.evaluation)), row.caption);
+        }
+    }
+}
+
+TEST(ViewRange, ValidLinesGiveNoErrorsAtTheYearLimits)
+{
+    // Valid lines of every user block; the evaluators look around their range (a year back, the next
+    // year's hit, the day before) and must find no dates of the year 0 or 10000 there.
+    const std::vector<std::pair<BlockKind, std::vector<std::string>>> blocks = {
+        {BlockKind::Birthdays, {"05.01.1970 Anna", "30.12.9999 Unbekannt"}},
+        {BlockKind::NameDays, {"02.01. Basilius", "31.12. Silvester"}},
+        {BlockKind::Weekly, {"Mo Sport"}},
+        {BlockKind::TwoWeekly, {"01.01.0001 Zwei"}},
+        {BlockKind::FourWeekly, {"01.01.0001 Vier"}},
+        {BlockKind::SixWeekly, {"01.01.0001 Sechs"}},
+        {BlockKind::Monthly, {"+01 Miete", "-01 Letzter"}},
+        {BlockKind::Yearly, {"01.01. Neujahr", "31.12. Silvester"}},
+        {BlockKind::SinceYears, {"01.01.0001 Seit |Jahren"}},
+        {BlockKind::XthWeekday, {"1.Mo 00 Erster Montag", "9.Fr 12 Letzter Freitag"}},
+        {BlockKind::EveryXDays, {"01.01.0001 003 Drei"}},
+        {BlockKind::SchoolHolidays, {"01.01.0001-05.01.0001 Anfang", "27.12.9999-31.12.9999 Ende"}},
+        {BlockKind::OneTime, {"01.01.0001 Erster", "31.12.9999 Letzter"}},
+    };
+    std::vector<std::string> file = test::infoAreaLines();
+    for (const auto& [block, lines] : blocks) {
+        file.push_back(toUtf8(BlockCatalogue::headerText(blockNumber(block))));
+        file.insert(file.end(), lines.begin(), lines.end());
+        file.emplace_back("@ E N D E");
+    }
+    test::EngineHarness harness;
+    for (const char* evaluation : {"01.01.0001", "05.01.0001", "31.12.9999", "25.12.9999"}) {
+        for (int mode = 0; mode < kViewModeCount; ++mode) {
+            SCOPED_TRACE(std::string(evaluation) + " view " + std::to_string(mode));
+            for (const auto pass : {EvaluationPass::Normal, EvaluationPass::ErrorCheck}) {
+                const auto run = harness.run(file, evaluation, mode, pass);
+                EXPECT_EQ(run.errorMessages(), std::vector<std::string>{});
+                for (const std::string& text : run.texts())
+                    EXPECT_EQ(text.find(".0000"), std::string::npos) << text;
+            }
+        }
+    }
 }
 
 } // namespace

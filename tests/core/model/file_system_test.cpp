@@ -2,6 +2,7 @@
 #include "support/temp_dir.h"
 
 #include <chrono>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,42 @@ TEST_F(RealFileSystemTest, TellsMissingEmptyFileAndFolderApart)
     EXPECT_TRUE(fs.isDirectory(dir / "folder"));
     EXPECT_FALSE(fs.isDirectory(dir / "three"));
     EXPECT_EQ(fs.size(dir / "folder"), kSizeUnknown);
+}
+
+TEST_F(RealFileSystemTest, TellsTheKindOfWhatIsThere)
+{
+    dir.write("file", "abc");
+    std::filesystem::create_directory(dir / "folder");
+    std::filesystem::create_symlink("file", dir / "link");
+    std::filesystem::create_symlink("nothing", dir / "dangling");
+    std::filesystem::create_symlink("loop", dir / "loop");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+
+    const struct
+    {
+        const char* name;
+        FileKind kind;
+    } kCases[] = {
+        {"missing", FileKind::Missing}, {"file", FileKind::Regular},          {"folder", FileKind::Directory},
+        {"link", FileKind::Regular},    {"dangling", FileKind::DanglingLink}, {"pipe", FileKind::Special},
+        {"loop", FileKind::Unknown},
+    };
+
+    for (const auto& row : kCases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(fs.kind(dir / row.name), row.kind);
+    }
+}
+
+TEST_F(RealFileSystemTest, ReadingAPipeFailsAtOnce)
+{
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(fs.readAll(dir / "pipe"));
+    EXPECT_FALSE(fs.readInPieces(dir / "pipe", [](std::string_view) {}));
+    EXPECT_FALSE(fs.copyFile(dir / "pipe", dir / "copy"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_FALSE(dir.exists("copy"));
 }
 
 TEST_F(RealFileSystemTest, ReadsAndWritesEveryByte)

@@ -19,6 +19,7 @@ namespace {
 using test::Fault;
 using test::FaultyFileSystem;
 using test::FsOp;
+using test::permissionsOf;
 using test::TempDir;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -308,6 +309,94 @@ TEST_F(StorageTest, SaveInAReadOnlyFolderChangesNothing)
     EXPECT_FALSE(writeBack(fs, dir / "ro", {"new"}));
     EXPECT_EQ(dir.read("ro/notavi.dat"), "old\r\n");
     EXPECT_EQ(dir.read("ro/notavi.bak"), "previous\r\n");
+}
+
+// ---- links, protection, permissions and special files
+
+TEST_F(StorageTest, ALinkedFileIsRepairedAndSavedThroughTheLink)
+{
+    Lines lines = defaultFile();
+    lines.erase(lines.begin()); // the info area needs a repair, which the write-back writes
+    dir.write("synced/notavi.dat", joinLines(lines));
+    std::filesystem::create_directory(dir / "base");
+    std::filesystem::create_symlink(dir / "synced" / "notavi.dat", dir / "base" / "notavi.dat");
+
+    const auto result = loadMainList(fs, dir / "base");
+    ASSERT_EQ(result.status, MainLoadStatus::Loaded);
+    ASSERT_TRUE(result.corrected);
+    ASSERT_TRUE(writeBack(fs, dir / "base", result.file.lines));
+    EXPECT_EQ(dir.read("synced/notavi.dat"), joinLines(defaultFile()));
+
+    const auto saved = saveWithBackup(fs, dir / "base", {"edited"});
+    EXPECT_TRUE(saved.written);
+    EXPECT_FALSE(saved.backupFailed);
+    EXPECT_EQ(dir.read("synced/notavi.dat"), "edited\r\n");
+    EXPECT_EQ(dir.read("base/notavi.bak"), joinLines(defaultFile()));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "base" / "notavi.dat"));
+    EXPECT_THAT(TempDir::entriesOf(dir / "synced"), ElementsAre("notavi.dat"));
+}
+
+TEST_F(StorageTest, ADanglingLinkIsALoadFailureAndNeverADefaultFile)
+{
+    std::filesystem::create_directory(dir / "base");
+    const auto target = dir / "unmounted" / "notavi.dat";
+    std::filesystem::create_symlink(target, dir / "base" / "notavi.dat");
+
+    const auto result = loadMainList(fs, dir / "base");
+    EXPECT_EQ(result.status, MainLoadStatus::ReadFailed);
+    EXPECT_EQ(result.error, kMainLoadDanglingLinkMessage);
+    EXPECT_EQ(loadEditorText(fs, dir / "base").status, EditorLoadStatus::ReadFailed);
+    EXPECT_FALSE(saveWithBackup(fs, dir / "base", {"new"}).written);
+    EXPECT_FALSE(writeBack(fs, dir / "base", {"new"}));
+
+    // Even with the folder there (a mount point not yet mounted), no file appears behind the link.
+    std::filesystem::create_directory(dir / "unmounted");
+    EXPECT_EQ(loadMainList(fs, dir / "base").status, MainLoadStatus::ReadFailed);
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "base" / "notavi.dat"));
+    EXPECT_THAT(dir.entries(), ElementsAre("base", "unmounted"));
+    EXPECT_THAT(TempDir::entriesOf(dir / "base"), ElementsAre("notavi.dat"));
+}
+
+TEST_F(StorageTest, AWriteProtectedFileIsNeitherReplacedNorBackedUp)
+{
+    dir.write("notavi.dat", "old\r\n");
+    dir.write("notavi.bak", "previous\r\n");
+    ASSERT_EQ(::chmod((dir / "notavi.dat").c_str(), 0444), 0);
+
+    const auto saved = saveWithBackup(fs, dir.path(), {"new"});
+    EXPECT_FALSE(saved.written);
+    EXPECT_THAT(saveMessages(saved), ElementsAre(kSaveFailedMessage));
+    EXPECT_FALSE(writeBack(fs, dir.path(), {"new"}));
+    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0444u);
+    EXPECT_EQ(dir.read("notavi.dat"), "old\r\n");
+    EXPECT_EQ(dir.read("notavi.bak"), "previous\r\n");
+    EXPECT_FALSE(anyTempFile());
+}
+
+TEST_F(StorageTest, APrivateFileAndItsBackupStayPrivate)
+{
+    dir.write("notavi.dat", "old\r\n");
+    ASSERT_EQ(::chmod((dir / "notavi.dat").c_str(), 0600), 0);
+    ASSERT_TRUE(saveWithBackup(fs, dir.path(), {"new"}).written);
+    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0600u);
+    EXPECT_EQ(permissionsOf(dir / "notavi.bak"), 0600u);
+    ASSERT_TRUE(writeBack(fs, dir.path(), {"corrected"}));
+    EXPECT_EQ(permissionsOf(dir / "notavi.dat"), 0600u);
+}
+
+TEST_F(StorageTest, APipeIsRefusedAtOnce)
+{
+    ASSERT_EQ(::mkfifo((dir / "notavi.dat").c_str(), 0600), 0);
+    // With nobody writing to the pipe, opening it for reading would wait for ever.
+    const auto result = loadMainList(fs, dir.path());
+    EXPECT_EQ(result.status, MainLoadStatus::ReadFailed);
+    EXPECT_EQ(result.error, kMainLoadNotAFileMessage);
+    EXPECT_EQ(loadEditorText(fs, dir.path()).status, EditorLoadStatus::ReadFailed);
+    EXPECT_FALSE(readLines(fs, dir / "notavi.dat"));
+    EXPECT_FALSE(saveWithBackup(fs, dir.path(), {"new"}).written);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "notavi.dat"));
+    EXPECT_THAT(dir.entries(), ElementsAre("notavi.dat"));
 }
 
 // ---- writing back corrections
