@@ -5,8 +5,6 @@
 #include "core/model/info_area.h"
 #include "support/temp_dir.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
