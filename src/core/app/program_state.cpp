@@ -1,6 +1,7 @@
 #include "core/app/program_state.h"
 
 #include "core/model/data_files.h"
+#include "core/model/leftover_files.h"
 
 namespace notavi {
 
@@ -9,6 +10,7 @@ ProgramState::ProgramState(const StartupEnvironment& environment)
       m_baseFolder(determineBaseFolder(m_files, m_programFolder, environment.userFolders)),
       m_settingsFile(SettingsFile::inFolder(m_baseFolder.path, m_files))
 {
+    removeLeftoverTempFiles(m_baseFolder.path, std::filesystem::file_time_type::clock::now());
 }
 
 Path ProgramState::dataFilePath() const
@@ -38,8 +40,10 @@ FileLoadOutcome ProgramState::loadFile()
     m_repairPending = false;
     MainLoadResult result = loadMainList(m_files, m_baseFolder.path);
     FileLoadOutcome outcome;
-    if (!result.loaded())
+    if (!result.loaded()) {
+        outcome.failure = result.error;
         return outcome;
+    }
     m_file = std::move(result.file);
     m_repairPending = result.corrected;
     m_fileLoaded = true;

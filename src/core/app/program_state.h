@@ -30,10 +30,11 @@ struct StartupEnvironment
     FileSystem& files;
 };
 
-// How loading the main window's list went. Not loaded: the window shows kMainLoadFailedMessage.
+// How loading the main window's list went, and what the window has to tell the user.
 struct FileLoadOutcome
 {
     bool loaded = false;
+    std::string_view failure;               // not loaded: the warning (Windows-1252)
     std::vector<std::string_view> messages; // loaded: error boxes to show, in order (Windows-1252)
 };
 
@@ -48,8 +49,9 @@ struct ViewOutcome
 class ProgramState
 {
   public:
-    // Determines the base folder (copying shipped files into the per-user folder once) and opens
-    // the settings file there; reads no settings and no appointments yet.
+    // Determines the base folder (copying shipped files into the per-user folder once), removes the
+    // temporary files that interrupted writes left there, and opens the settings file there; reads no
+    // settings and no appointments yet.
     explicit ProgramState(const StartupEnvironment& environment);
 
     ProgramState(const ProgramState&) = delete;
@@ -72,6 +74,8 @@ class ProgramState
     void loadSettings(SettingsSection section);
     // A settings file that cannot be written leaves the settings in memory: false, nothing else.
     bool saveSettings(SettingsSection section) const;
+    // notavi.ini is too large to be read: the defaults apply and the file is never written.
+    bool settingsFileTooLarge() const { return m_settingsFile.tooLarge(); }
 
     // --- the main window's appointment list -------------------------------------------------
     const Lines& lines() const { return m_file.lines; }

@@ -68,6 +68,8 @@ void TC_FORM_Haupt::FormCreate()
     m_state.setLineErrorState(LineErrorState::Show);
     m_helpFile = pathText(m_state.programFolder() / kHelpFileName.toStdString());
     loadStartSettings();
+    if (m_state.settingsFileTooLarge())
+        m_startMessages.push_back(boxText(kSettingsFileTooLargeMessage));
     if (m_state.settings().extras.startMinimised)
         stopCountdown();
     m_state.loadSettings(SettingsSection::Countdown);
@@ -122,7 +124,7 @@ bool TC_FORM_Haupt::loadFile()
 {
     const FileLoadOutcome outcome = m_state.loadFile();
     if (!outcome.loaded) {
-        showLoadFailure();
+        showLoadFailure(outcome.failure);
         return false;
     }
     updateCommandStates();
@@ -132,7 +134,7 @@ bool TC_FORM_Haupt::loadFile()
     return true;
 }
 
-void TC_FORM_Haupt::showLoadFailure()
+void TC_FORM_Haupt::showLoadFailure(std::string_view message)
 {
     stopCountdown();
     updateCommandStates();
@@ -144,9 +146,9 @@ void TC_FORM_Haupt::showLoadFailure()
     setTabHints();
     // At start-up the box waits until the window stands where it belongs.
     if (isVisible())
-        m_desktop.boxes.warning(this, boxText(kMainLoadFailedMessage));
+        m_desktop.boxes.warning(this, boxText(message));
     else
-        m_startMessages.push_back(boxText(kMainLoadFailedMessage));
+        m_startMessages.push_back(boxText(message));
 }
 
 void TC_FORM_Haupt::showStartMessages()

@@ -109,7 +109,7 @@ class TC_FORM_Haupt final : public QMainWindow
     void FormCreate();
     void loadStartSettings();
     bool loadFile();
-    void showLoadFailure();
+    void showLoadFailure(std::string_view message);
     void showStartMessages();
     void fitMinimumWidthToCaptions();
     void refitToScreen();

@@ -7,6 +7,7 @@
 #include "support/temp_dir.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,21 @@ TEST(ProgramState, SettingsAreReadAndWrittenInTheBaseFolder)
     state.settings().startView.tab = 4;
     EXPECT_TRUE(state.saveSettings(SettingsSection::StartView));
     EXPECT_NE(program.folder.read(kSettingsFileName).find("Terminansicht=4"), std::string::npos);
+}
+
+TEST(ProgramState, StartRemovesOldLeftoversOfInterruptedWritesOnly)
+{
+    Program program;
+    program.folder.write(".notavi.dat.tmpa1b2c3", "half a file");
+    program.folder.write(".notavi.dat.tmpd4e5f6", "a write going on now");
+    program.folder.write("notizen.txt", "not ours");
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5);
+    std::filesystem::last_write_time(program.folder / ".notavi.dat.tmpa1b2c3", old);
+    FaultyFileSystem files;
+    ProgramState state = program.start(files);
+    EXPECT_FALSE(program.folder.exists(".notavi.dat.tmpa1b2c3"));
+    EXPECT_TRUE(program.folder.exists(".notavi.dat.tmpd4e5f6"));
+    EXPECT_TRUE(program.folder.exists("notizen.txt"));
 }
 
 TEST(ProgramState, TheSavedFlagIsSharedStateOfTheRun)

@@ -9,6 +9,7 @@
 #include "gui/platform/text_conversion.h"
 #include "support/gui_test_main.h"
 #include "support/main_window_rig.h"
+#include "support/temp_dir.h"
 
 #include <filesystem>
 
@@ -105,6 +106,7 @@ class TestMainWindow : public QObject
     void aPlaceFromALargerScreenFitsThisOne();
     void ctrlTabAndCtrlPageKeysSwitchTheTabs();
     void commandsAreReachedByTheirEnumerator();
+    void anOversizedSettingsFileIsToldOnceAndKept();
 };
 
 void TestMainWindow::firstStartWritesTheDefaultFile()
@@ -613,6 +615,20 @@ void TestMainWindow::commandsAreReachedByTheirEnumerator()
         QVERIFY(action);
         QCOMPARE(action->objectName(), QString::fromLatin1(commandName(command)));
     }
+}
+
+void TestMainWindow::anOversizedSettingsFileIsToldOnceAndKept()
+{
+    MainWindowRig rig("07.12.2026");
+    const std::string huge = "[Haupt]\r\n" + std::string(5 * 1024 * 1024, ';');
+    notavi::test::writeBytes(rig.folder() / "notavi.ini", huge);
+    TC_FORM_Haupt& window = rig.start();
+    window.showAsStarted();
+    QTRY_COMPARE(rig.fake.boxes.shown.size(), 1);
+    QCOMPARE(rig.fake.boxes.shown[0].kind, MessageKind::Warning);
+    window.close();
+    QCOMPARE(rig.fake.boxes.shown.size(), 1);
+    QVERIFY(notavi::test::readBytes(rig.folder() / "notavi.ini") == huge); // never written
 }
 
 NOTAVI_GUI_TEST_MAIN(TestMainWindow)
