@@ -30,6 +30,15 @@ std::optional<ColourMode> colourMode(const std::string& text)
     return std::nullopt;
 }
 
+// "1" ... "9999", with or without leading zeros.
+std::optional<int> yearOf(const std::string& text)
+{
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int year = std::stoi(text);
+    return year >= kMinYear && year <= kMaxYear ? std::optional<int>(year) : std::nullopt;
+}
+
 } // namespace
 
 const char* usageText()
@@ -49,6 +58,13 @@ const char* usageText()
            "  --json               Ausgabe als JSON\n"
            "  --farbe auto|immer|nie  Farben im Terminal\n"
            "  --standarddatei      eine Standardtermindatei ausgeben\n"
+           "  --feiertage JJJJ     die Feiertagsliste des Editors f\xC3\xBCr das Jahr (1 bis 9999)\n"
+           "  --bereinigen         die Termindatei bereinigen, wie der Editor sie l\xC3\xA4"
+           "dt (Leerzeilen,\n"
+           "                       veraltete Bl\xC3\xB6"
+           "cke)\n"
+           "  --schreiben          das Ergebnis von --bereinigen speichern (die vorige Fassung\n"
+           "                       kommt in notavi.bak); sonst steht es auf der Standardausgabe\n"
            "  --help               diese Hilfe\n";
 }
 
@@ -68,8 +84,12 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             options.check = true;
         } else if (argument == "--standarddatei") {
             options.defaultFile = true;
+        } else if (argument == "--bereinigen") {
+            options.cleanUp = true;
+        } else if (argument == "--schreiben") {
+            options.write = true;
         } else if (argument == "--basis" || argument == "--datei" || argument == "--datum" ||
-                   argument == "--ansicht" || argument == "--farbe") {
+                   argument == "--ansicht" || argument == "--farbe" || argument == "--feiertage") {
             if (!cursor.next(value))
                 return fail("Zur Option " + argument + " fehlt der Wert.");
             if (argument == "--basis") {
@@ -80,6 +100,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
                 options.date = parseDateText(value);
                 if (!options.date || value.size() != 10)
                     return fail("Das Datum \"" + value + "\" ist kein g\xC3\xBCltiges Datum (TT.MM.JJJJ).");
+            } else if (argument == "--feiertage") {
+                options.holidayYear = yearOf(value);
+                if (!options.holidayYear)
+                    return fail("Das Jahr \"" + value + "\" ist ung\xC3\xBCltig (1 bis 9999).");
             } else if (argument == "--ansicht") {
                 if (value.size() != 1 || value[0] < '0' || value[0] > '4')
                     return fail("Die Ansicht \"" + value + "\" ist unbekannt (0 bis 4).");
@@ -96,6 +120,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
     if (options.baseFolder && options.file)
         return fail("Die Optionen --basis und --datei schlie\xC3\x9F"
                     "en einander aus.");
+    if (options.write && !options.changesFile())
+        return fail(
+            "Die Option --schreiben gilt nur f\xC3\xBCr einen Befehl, der die Termindatei \xC3\xA4ndert "
+            "(--bereinigen).");
     return ParsedOptions{options, {}};
 }
 

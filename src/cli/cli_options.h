@@ -24,10 +24,16 @@ struct CliOptions
     std::optional<DayNumber> date;         // --datum
     std::optional<int> viewMode;           // --ansicht
     bool json = false;
-    bool check = false;       // --pruefen
-    bool defaultFile = false; // --standarddatei
+    bool check = false;             // --pruefen
+    bool defaultFile = false;       // --standarddatei
+    std::optional<int> holidayYear; // --feiertage
+    bool cleanUp = false;           // --bereinigen
+    bool write = false;             // --schreiben: save the result of a command that changes the file
     bool help = false;
     ColourMode colour = ColourMode::Auto;
+
+    // Whether a command changes the appointment file (its result goes through finishEditedFile).
+    bool changesFile() const { return cleanUp; }
 };
 
 struct ParsedOptions

@@ -1,10 +1,11 @@
 #include "cli/cli_session.h"
 
+#include "cli/editor_commands.h"
+#include "cli/file_location.h"
 #include "cli/view_output.h"
 #include "core/app/display_options_from_settings.h"
 #include "core/app/settings_file.h"
 #include "core/engine/view_evaluator.h"
-#include "core/model/base_folder.h"
 #include "core/model/data_files.h"
 #include "core/model/default_file.h"
 #include "core/model/info_area.h"
@@ -28,19 +29,6 @@ struct LoadedFile
     Lines lines;
     std::string error;
 };
-
-// The base folder as the program would use it, but only looked up: the terminal view never
-// creates folders or copies files.
-fs::path baseFolderOf(const CliOptions& options)
-{
-    if (options.baseFolder)
-        return *options.baseFolder;
-    const Path programFolder = programFolderOfProcess();
-    RealFileSystem files;
-    if (files.exists(programFolder / kPortableMarkerName))
-        return programFolder;
-    return userFolder(userFolderEnvironmentOfProcess()).value_or(programFolder);
-}
 
 LoadedFile loadFile(const fs::path& path)
 {
@@ -121,6 +109,10 @@ int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
         out << joinLines(defaultFile());
         return 0;
     }
+    if (options.holidayYear)
+        return writeHolidayList(*options.holidayYear, out);
+    if (options.cleanUp)
+        return runCleanUp(options, out, err);
     const fs::path base = baseFolderOf(options);
     const fs::path path = options.file ? fs::path(*options.file) : base / kDataFileName;
     LoadedFile loaded = loadFile(path);

@@ -1,5 +1,6 @@
 // notavi-cli as a user calls it: a file, a date, a view.
 
+#include "cli/cli_runner.h"
 #include "core/model/default_file.h"
 #include "core/model/info_area.h"
 #include "support/temp_dir.h"
@@ -15,38 +16,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result
-{
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-class Cli : public ::testing::Test
-{
-  protected:
-    fs::path write(const std::string& name, const std::string& bytes)
-    {
-        m_temp.write(name, bytes);
-        return m_dir / name;
-    }
-
-    static std::string slurp(const fs::path& path) { return notavi::test::readBytes(path); }
-
-    Result run(const std::string& arguments)
-    {
-        fs::path out = m_dir / "out.txt";
-        fs::path err = m_dir / "err.txt";
-        std::string command = std::string("HOME=") + m_dir.string() + " XDG_DATA_HOME= " + NOTAVI_CLI_PATH +
-                              " " + arguments + " >" + out.string() + " 2>" + err.string();
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-    }
-
-    notavi::test::TempDir m_temp;
-    const fs::path m_dir = m_temp.path();
-};
+using notavi::test::Cli;
+using notavi::test::Result;
 
 const std::string kFile = notavi::joinLines(notavi::standardInfoArea()) +
                           "Einmalige Termine:  TT.MM.JJJJ [~F~ ][~hh:mm~ ][~xx~ ]Ereignis\r\n"

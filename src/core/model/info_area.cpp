@@ -1,8 +1,7 @@
 #include "core/model/info_area.h"
 
-#include "core/model/block_catalogue.h"
 #include "core/model/info_texts.h"
-#include "core/model/windows1252.h"
+#include "core/model/outdated_blocks.h"
 
 #include <algorithm>
 #include <array>
@@ -78,39 +77,6 @@ bool isOlderInfoLine(std::string_view line)
     return false;
 }
 
-bool isBlank(std::string_view line)
-{
-    return trimBlanks(line).empty();
-}
-
-// The first line of a block that older versions wrote for feasts they now compute themselves.
-bool opensOlderBlock(std::string_view line)
-{
-    // Asked of every line of the file: upper-cased in place, nothing allocated.
-    if (line.size() < 6)
-        return false;
-    char upper[6];
-    std::transform(line.begin(), line.begin() + 6, upper, [](char c) { return toUpper1252(c); });
-    const std::string_view head(upper, 6);
-    return head == "UEBERS" || head == "OSTERN" || head == "ADVENT" || head == "FEIERT";
-}
-
-// The leading comment lines of such a block.
-bool leadsOlderBlock(std::string_view line)
-{
-    return (isBlank(line) || line.front() == '*') && !line.starts_with(kContactLine);
-}
-
-// The body of such a block: its "J" and "N" lines and its end line. A header line never belongs to
-// it, although "Jährliche Termine" and "Namenstage" begin with the same letters.
-bool inOlderBlock(std::string_view line)
-{
-    if (isBlank(line))
-        return true;
-    const char first = toUpper1252(line.front());
-    return (first == '@' || first == 'J' || first == 'N') && !BlockCatalogue::isHeaderLine(line);
-}
-
 // Lines 1 to 11: every line of the list is looked at by at most one check.
 std::size_t repairInfoLines(Lines& lines, Lines& out, bool& corrected, bool& areaRepaired)
 {
@@ -138,40 +104,6 @@ std::size_t repairInfoLines(Lines& lines, Lines& out, bool& corrected, bool& are
         }
     }
     return next;
-}
-
-// Everything after line 11, in one pass, moved up in place to `written`: the lines are kept
-// where they are rather than in a second list. Deletions never reach into the info area.
-void removeOutdatedLines(Lines& lines, std::size_t next, std::size_t written, bool& corrected,
-                         bool areaRepaired)
-{
-    const std::size_t count = lines.size();
-    for (std::size_t i = next; i < count;) {
-        std::string& line = lines[i];
-        if (isBlank(line) || (areaRepaired && isOlderInfoLine(line))) {
-            corrected = true;
-            ++i;
-            continue;
-        }
-        if (!opensOlderBlock(line)) {
-            if (written != i)
-                lines[written] = std::move(line);
-            ++written;
-            ++i;
-            continue;
-        }
-        corrected = true;
-        ++i;
-        while (written > kInfoLineCount && leadsOlderBlock(lines[written - 1]))
-            --written;
-        while (i < count && inOlderBlock(lines[i])) {
-            const bool endLine = lines[i].starts_with('@');
-            ++i;
-            if (endLine)
-                break;
-        }
-    }
-    lines.resize(written);
 }
 
 // Stray "*" lines directly below the info area.
@@ -211,7 +143,10 @@ bool repairInfoArea(Lines& lines)
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(next), head.size() - next, std::string());
     const std::size_t rest = std::max(next, head.size());
     std::move(head.begin(), head.end(), lines.begin());
-    removeOutdatedLines(lines, rest, head.size(), corrected, areaRepaired);
+    // Lines of an older info area that the insertions pushed below line 11 go with the blank ones.
+    if (removeBlankAndOutdatedLines(lines, rest, head.size(), kInfoLineCount,
+                                    areaRepaired ? isOlderInfoLine : nullptr))
+        corrected = true;
     removeStarsAtLine12(lines, corrected);
     return corrected;
 }

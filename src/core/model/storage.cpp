@@ -48,13 +48,17 @@ std::vector<std::string_view> saveMessages(const SaveResult& result)
 
 SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& lines)
 {
-    const Path data = dataFile(baseFolder);
+    return saveFileWithBackup(fs, dataFile(baseFolder), baseFolder / kBackupFileName, lines);
+}
+
+SaveResult saveFileWithBackup(FileSystem& fs, const Path& data, const Path& backup, const Lines& lines)
+{
     const auto temp = writeTempBeside(fs, data, joinLines(lines));
     if (!temp)
         return {};
     SaveResult result;
     if (fs.exists(data))
-        result.backupFailed = !makeBackup(fs, data, baseFolder / kBackupFileName);
+        result.backupFailed = !makeBackup(fs, data, backup);
     result.written = commitTemp(fs, *temp, data);
     return result;
 }
@@ -101,7 +105,11 @@ MainLoadResult loadMainList(FileSystem& fs, const Path& baseFolder)
 
 EditorLoadResult loadEditorText(const FileSystem& fs, const Path& baseFolder)
 {
-    const Path data = dataFile(baseFolder);
+    return loadEditorFile(fs, dataFile(baseFolder));
+}
+
+EditorLoadResult loadEditorFile(const FileSystem& fs, const Path& data)
+{
     if (!fs.exists(data))
         return {EditorLoadStatus::NotFound, {}};
     std::optional<Lines> lines = readLines(fs, data);

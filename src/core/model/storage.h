@@ -27,6 +27,9 @@ std::vector<std::string_view> saveMessages(const SaveResult& result);
 // leaves notavi.dat as it was; then the current notavi.dat is copied to notavi.bak; then the
 // temporary file replaces notavi.dat.
 SaveResult saveWithBackup(FileSystem& fs, const Path& baseFolder, const Lines& lines);
+// The same for a data file and a backup file of any name.
+SaveResult saveFileWithBackup(FileSystem& fs, const Path& dataFile, const Path& backupFile,
+                              const Lines& lines);
 
 // Writes the corrected list of the main window back to notavi.dat, without a backup.
 bool writeBack(FileSystem& fs, const Path& baseFolder, const Lines& lines);
@@ -69,5 +72,7 @@ struct EditorLoadResult
 };
 
 EditorLoadResult loadEditorText(const FileSystem& fs, const Path& baseFolder);
+// The same for a data file of any name.
+EditorLoadResult loadEditorFile(const FileSystem& fs, const Path& dataFile);
 
 } // namespace notavi
