@@ -28,12 +28,15 @@ struct CliOptions
     bool defaultFile = false;       // --standarddatei
     std::optional<int> holidayYear; // --feiertage
     bool cleanUp = false;           // --bereinigen
+    bool sort = false;              // --sortieren
+    bool expired = false;           // --verstrichene
+    std::optional<int> ageLimit;    // --frist: days for --verstrichene (else the setting)
     bool write = false;             // --schreiben: save the result of a command that changes the file
     bool help = false;
     ColourMode colour = ColourMode::Auto;
 
     // Whether a command changes the appointment file (its result goes through finishEditedFile).
-    bool changesFile() const { return cleanUp; }
+    bool changesFile() const { return cleanUp || sort || expired; }
 };
 
 struct ParsedOptions

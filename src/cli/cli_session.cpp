@@ -1,6 +1,7 @@
 #include "cli/cli_session.h"
 
 #include "cli/editor_commands.h"
+#include "cli/editor_tools.h"
 #include "cli/file_location.h"
 #include "cli/view_output.h"
 #include "core/app/display_options_from_settings.h"
@@ -113,6 +114,10 @@ int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
         return writeHolidayList(*options.holidayYear, out);
     if (options.cleanUp)
         return runCleanUp(options, out, err);
+    if (options.sort)
+        return runSort(options, out, err);
+    if (options.expired)
+        return runExpiredDeletion(options, out, err);
     const fs::path base = baseFolderOf(options);
     const fs::path path = options.file ? fs::path(*options.file) : base / kDataFileName;
     LoadedFile loaded = loadFile(path);
