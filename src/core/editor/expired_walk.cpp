@@ -27,8 +27,8 @@ ExpiredWalk::ExpiredWalk(const Lines& text, DayNumber limitDay, bool automatic)
 
 std::optional<ExpiredLine> ExpiredWalk::next()
 {
-    m_pending = false;
-    while (!m_cancelled && m_position < m_text.size()) {
+    m_answers.forgetPending();
+    while (!m_answers.cancelled() && m_position < m_text.size()) {
         const std::string& line = m_text[m_position++];
         if (m_blocks.step(line) || !m_blocks.block())
             continue;
@@ -36,8 +36,8 @@ std::optional<ExpiredLine> ExpiredWalk::next()
         if (!isExpired(block, line, m_limitDay))
             continue;
         m_foundAny = true;
-        m_pending = true;
-        const bool ask = !m_automatic && !m_yesToAll;
+        m_answers.awaitAnswer();
+        const bool ask = !m_automatic && m_answers.asking();
         return ExpiredLine{m_position - 1 - m_deleted, block, ask ? expiredQuestion(block, line) : "", ask};
     }
     return std::nullopt;
@@ -45,23 +45,10 @@ std::optional<ExpiredLine> ExpiredWalk::next()
 
 bool ExpiredWalk::answer(WalkAnswer answer)
 {
-    if (!m_pending)
-        return false;
-    m_pending = false;
-    switch (answer) {
-    case WalkAnswer::YesToAll:
-        m_yesToAll = true;
-        [[fallthrough]];
-    case WalkAnswer::Yes:
+    const bool deleted = m_answers.take(answer);
+    if (deleted)
         ++m_deleted;
-        return true;
-    case WalkAnswer::NoToAll:
-        m_cancelled = true;
-        return false;
-    case WalkAnswer::No:
-        break;
-    }
-    return false;
+    return deleted;
 }
 
 AutomaticDeletion deleteExpiredLines(const Lines& text, DayNumber today, int ageLimit)

@@ -46,7 +46,7 @@ class ExpiredWalk
     bool foundAny() const { return m_foundAny; }
 
     // No to all ended the walk.
-    bool cancelled() const { return m_cancelled; }
+    bool cancelled() const { return m_answers.cancelled(); }
 
     // After an interactive run: the information that nothing had expired is due.
     bool nothingFoundToReport() const { return !m_automatic && !m_foundAny; }
@@ -58,10 +58,8 @@ class ExpiredWalk
     std::size_t m_position = 0; // next line of the original text to look at
     BlockTracker m_blocks;
     std::size_t m_deleted = 0; // lines deleted before m_position
-    bool m_pending = false;    // next() found a line that awaits its answer
-    bool m_yesToAll = false;
+    WalkAnswers m_answers;
     bool m_foundAny = false;
-    bool m_cancelled = false;
 };
 
 // The question about an expired line.

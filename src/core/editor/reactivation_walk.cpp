@@ -32,8 +32,8 @@ ReactivationWalk::ReactivationWalk(const Lines& text) : m_text(text) {}
 
 std::optional<DeactivatedLine> ReactivationWalk::next()
 {
-    m_pending = false;
-    while (!m_cancelled && m_position < m_text.size()) {
+    m_answers.forgetPending();
+    while (!m_answers.cancelled() && m_position < m_text.size()) {
         const std::size_t index = m_position++;
         const std::string& line = m_text[index];
         if (m_blocks.step(line) || line.empty() || line[0] != '~')
@@ -45,8 +45,8 @@ std::optional<DeactivatedLine> ReactivationWalk::next()
                 index, DeactivatedLine::Kind::Warning, outsideBlockWarning(line, index), true, {}};
         }
         m_foundAny = true;
-        m_pending = true;
-        const bool ask = !m_yesToAll;
+        m_answers.awaitAnswer();
+        const bool ask = m_answers.asking();
         return DeactivatedLine{index, DeactivatedLine::Kind::Question,
                                ask ? reactivationQuestion(*m_blocks.block(), line) : "", ask, line.substr(1)};
     }
@@ -55,22 +55,7 @@ std::optional<DeactivatedLine> ReactivationWalk::next()
 
 bool ReactivationWalk::answer(WalkAnswer answer)
 {
-    if (!m_pending)
-        return false;
-    m_pending = false;
-    switch (answer) {
-    case WalkAnswer::YesToAll:
-        m_yesToAll = true;
-        return true;
-    case WalkAnswer::Yes:
-        return true;
-    case WalkAnswer::NoToAll:
-        m_cancelled = true;
-        return false;
-    case WalkAnswer::No:
-        break;
-    }
-    return false;
+    return m_answers.take(answer);
 }
 
 } // namespace notavi

@@ -48,19 +48,17 @@ class ReactivationWalk
     // Cancel on a warning: no warnings for the rest of the run.
     void silenceWarnings() { m_warnings = false; }
 
-    bool cancelled() const { return m_cancelled; }
+    bool cancelled() const { return m_answers.cancelled(); }
 
-    bool nothingFoundToReport() const { return !m_foundAny && !m_cancelled; }
+    bool nothingFoundToReport() const { return !m_foundAny; }
 
   private:
     const Lines& m_text;
     std::size_t m_position = 0;
     BlockTracker m_blocks;
-    bool m_pending = false;
-    bool m_yesToAll = false;
+    WalkAnswers m_answers;
     bool m_warnings = true;
     bool m_foundAny = false;
-    bool m_cancelled = false;
 };
 
 } // namespace notavi
