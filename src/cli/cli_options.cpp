@@ -30,8 +30,8 @@ std::optional<ColourMode> colourMode(const std::string& text)
     return std::nullopt;
 }
 
-// "1" ... "9999", with or without leading zeros.
-std::optional<int> yearOf(const std::string& text)
+// "1" ... "9999", with or without leading zeros: a year, or days of the age limit.
+std::optional<int> oneTo9999(const std::string& text)
 {
     if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
@@ -63,12 +63,19 @@ const char* usageText()
            "dt (Leerzeilen,\n"
            "                       veraltete Bl\xC3\xB6"
            "cke)\n"
+           "  --sortieren          die Termindatei sortieren, wie \"Sortieren\" im Editor\n"
+           "  --verstrichene       verstrichene Termine l\xC3\xB6schen wie beim Programmstart (am\n"
+           "                       Auswertungsdatum); die gel\xC3\xB6schten Zeilen stehen auf der "
+           "Fehlerausgabe\n"
+           "  --frist N            Frist in Tagen f\xC3\xBCr --verstrichene (1 bis 9999; sonst aus "
+           "notavi.ini)\n"
            "  --ferien DATEI.fer   die Bundesl\xC3\xA4nder der Feriendatei auflisten\n"
            "  --ferien DATEI.fer --bundesland NAME [--mit-bundesland]\n"
            "                       die Ferien dieses Bundeslandes in die Termindatei einlesen\n"
            "                       (mit --mit-bundesland: \"Osterferien in NAME\")\n"
-           "  --schreiben          das Ergebnis von --bereinigen oder --ferien speichern (die vorige\n"
-           "                       Fassung kommt in notavi.bak); sonst steht es auf der Standardausgabe\n"
+           "  --schreiben          das Ergebnis von --bereinigen, --sortieren, --verstrichene oder\n"
+           "                       --ferien speichern (die vorige Fassung kommt in notavi.bak);\n"
+           "                       sonst steht es auf der Standardausgabe\n"
            "  --help               diese Hilfe\n";
 }
 
@@ -90,13 +97,17 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             options.defaultFile = true;
         } else if (argument == "--bereinigen") {
             options.cleanUp = true;
+        } else if (argument == "--sortieren") {
+            options.sort = true;
+        } else if (argument == "--verstrichene") {
+            options.expired = true;
         } else if (argument == "--schreiben") {
             options.write = true;
         } else if (argument == "--mit-bundesland") {
             options.withStateName = true;
         } else if (argument == "--basis" || argument == "--datei" || argument == "--datum" ||
                    argument == "--ansicht" || argument == "--farbe" || argument == "--feiertage" ||
-                   argument == "--ferien" || argument == "--bundesland") {
+                   argument == "--frist" || argument == "--ferien" || argument == "--bundesland") {
             if (!cursor.next(value))
                 return fail("Zur Option " + argument + " fehlt der Wert.");
             if (argument == "--basis") {
@@ -112,9 +123,13 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
                 if (!options.date || value.size() != 10)
                     return fail("Das Datum \"" + value + "\" ist kein g\xC3\xBCltiges Datum (TT.MM.JJJJ).");
             } else if (argument == "--feiertage") {
-                options.holidayYear = yearOf(value);
+                options.holidayYear = oneTo9999(value);
                 if (!options.holidayYear)
                     return fail("Das Jahr \"" + value + "\" ist ung\xC3\xBCltig (1 bis 9999).");
+            } else if (argument == "--frist") {
+                options.ageLimit = oneTo9999(value);
+                if (!options.ageLimit)
+                    return fail("Die Frist \"" + value + "\" ist ung\xC3\xBCltig (1 bis 9999 Tage).");
             } else if (argument == "--ansicht") {
                 if (value.size() != 1 || value[0] < '0' || value[0] > '4')
                     return fail("Die Ansicht \"" + value + "\" ist unbekannt (0 bis 4).");
@@ -141,7 +156,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
     if (options.write && !options.changesFile())
         return fail(
             "Die Option --schreiben gilt nur f\xC3\xBCr einen Befehl, der die Termindatei \xC3\xA4ndert "
-            "(--bereinigen, --ferien mit --bundesland).");
+            "(--bereinigen, --sortieren, --verstrichene, --ferien mit --bundesland).");
+    if (int(options.cleanUp) + int(options.sort) + int(options.expired) +
+            int(options.holidayFile && options.state) >
+        1)
+        return fail("Die Optionen --bereinigen, --sortieren, --verstrichene und --ferien schlie\xC3\x9F"
+                    "en einander aus.");
+    if (options.ageLimit && !options.expired)
+        return fail("Die Option --frist gilt nur zusammen mit --verstrichene.");
     return ParsedOptions{options, {}};
 }
 

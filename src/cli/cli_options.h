@@ -28,6 +28,9 @@ struct CliOptions
     bool defaultFile = false;               // --standarddatei
     std::optional<int> holidayYear;         // --feiertage
     bool cleanUp = false;                   // --bereinigen
+    bool sort = false;                      // --sortieren
+    bool expired = false;                   // --verstrichene
+    std::optional<int> ageLimit;            // --frist: days for --verstrichene (else the setting)
     bool write = false;                     // --schreiben: save the result of a command that changes the file
     std::optional<std::string> holidayFile; // --ferien
     std::optional<std::string> state;       // --bundesland, UTF-8
@@ -36,7 +39,7 @@ struct CliOptions
     ColourMode colour = ColourMode::Auto;
 
     // Whether a command changes the appointment file (its result goes through finishEditedFile).
-    bool changesFile() const { return cleanUp || (holidayFile && state); }
+    bool changesFile() const { return cleanUp || sort || expired || (holidayFile && state); }
 };
 
 struct ParsedOptions

@@ -1,6 +1,7 @@
 #include "cli/cli_session.h"
 
 #include "cli/editor_commands.h"
+#include "cli/editor_tools.h"
 #include "cli/file_location.h"
 #include "cli/holiday_command.h"
 #include "cli/terminal_text.h"
@@ -126,6 +127,10 @@ int runSession(const CliOptions& options, std::ostream& out, std::ostream& err)
         return writeHolidayList(*options.holidayYear, out);
     if (options.cleanUp)
         return runCleanUp(options, out, err);
+    if (options.sort)
+        return runSort(options, out, err);
+    if (options.expired)
+        return runExpiredDeletion(options, out, err);
     if (options.holidayFile)
         return options.state ? importHolidays(options, out, err) : listHolidayStates(options, out, err);
     const fs::path base = baseFolderOf(options);

@@ -73,6 +73,8 @@ bool TempDir::holdsTempFile() const
 {
     const auto names = entries();
     return std::any_of(names.begin(), names.end(), [](const std::string& name) { return isTempName(name); });
+}
+
 unsigned permissionsOf(const std::filesystem::path& file)
 {
     struct stat info = {};

@@ -30,7 +30,7 @@ class TempDir
     std::vector<std::string> entries() const;
     // Whether a temporary file of an atomic write was left behind in the folder.
     bool holdsTempFile() const;
-    // The same for any folder.
+    // The names of the entries directly in any folder, sorted.
     static std::vector<std::string> entriesOf(const std::filesystem::path& folder);
 
   private:

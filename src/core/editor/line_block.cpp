@@ -32,6 +32,14 @@ LineBlock blockOfLine(const Lines& text, std::size_t line)
     }
 }
 
+std::size_t leadingCommentsStart(const Lines& text, std::size_t header)
+{
+    std::size_t top = header;
+    while (top > 0 && text[top - 1].starts_with('*') && !isContactLine(text[top - 1]))
+        --top;
+    return top;
+}
+
 bool linesDeletableAt(std::size_t line)
 {
     return line >= static_cast<std::size_t>(kInfoLineCount);

@@ -20,6 +20,10 @@ struct LineBlock
 // changeable; every other line of a block is. The walk reads the line's block only, never the file.
 LineBlock blockOfLine(const Lines& text, std::size_t line);
 
+// The first of the comment lines directly above a header (the header itself when there is none);
+// the info area's e-mail line and what lies above it never count.
+std::size_t leadingCommentsStart(const Lines& text, std::size_t header);
+
 // "Zeile(n) löschen": only below the info area.
 bool linesDeletableAt(std::size_t line);
 

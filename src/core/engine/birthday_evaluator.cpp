@@ -4,6 +4,7 @@
 #include "core/engine/anniversary_occurrence.h"
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
+#include "core/engine/recurring_line.h"
 
 #include <optional>
 
@@ -64,8 +65,11 @@ std::optional<int> thousandDayAge(Evaluation& ev, std::string_view birthDateText
 void evaluateBirthdayLine(Evaluation& ev)
 {
     const YearlyOccurrence occurrence = findYearlyOccurrence(ev, kBirthDateName, kBirthdayName);
-    if (!occurrence.validDate)
+    if (!occurrence.validDate) {
+        // A faulty date yields no entry, but the check list still wants the line's other faults.
+        checkOptionsOfLineWithoutEntry(ev, kNamePosition, BlockKind::Birthdays);
         return;
+    }
     bool composed = false;
     const bool born =
         occurrence.startYear <= occurrence.occurrenceYear || occurrence.startYear == kUnknownYear;
@@ -81,11 +85,8 @@ void evaluateBirthdayLine(Evaluation& ev)
             composed = true;
         }
     }
-    if (!composed && ev.isErrorCheck()) {
-        ev.dayOffset = 0;
-        ev.entryText = ev.lineFrom(kNamePosition);
-        ev.compose("", false, BlockKind::Birthdays);
-    }
+    if (!composed)
+        checkOptionsOfLineWithoutEntry(ev, kNamePosition, BlockKind::Birthdays);
     ev.repeatEntry = false;
 }
 

@@ -4,18 +4,13 @@
 #include "core/engine/anniversary_occurrence.h"
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
+#include "core/engine/recurring_line.h"
 
 namespace notavi {
 namespace {
 
 constexpr std::string_view kNameDayName = "Namenstage";
 constexpr std::size_t kNamePosition = 7;
-
-// What the date check accepts under the block's name: a real date, or a 29 February.
-bool isNameDayDate(std::string_view date)
-{
-    return parseDateText(date) || (isWellFormedDateText(date) && date.substr(0, 5) == "29.02");
-}
 
 void evaluateNameDayLine(Evaluation& ev)
 {
@@ -24,10 +19,9 @@ void evaluateNameDayLine(Evaluation& ev)
         ev.entryText = ev.lineFrom(kNamePosition) + " Namenstag.";
         ev.compose(ev.lastFourWeeksBeforeEvaluationDate() ? "hatte " : "hat ",
                    ev.switchOf(BlockKind::NameDays), BlockKind::NameDays);
-    } else if (ev.isErrorCheck() && isNameDayDate(date)) {
-        ev.dayOffset = 0;
-        ev.entryText = ev.lineFrom(kNamePosition);
-        ev.compose("", false, BlockKind::NameDays);
+    } else {
+        // Also a line with a faulty date: its other faults belong on the check list as well.
+        checkOptionsOfLineWithoutEntry(ev, kNamePosition, BlockKind::NameDays);
     }
 }
 

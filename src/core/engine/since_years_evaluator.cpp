@@ -3,6 +3,7 @@
 #include "core/engine/anniversary_occurrence.h"
 #include "core/engine/block_walk.h"
 #include "core/engine/evaluators.h"
+#include "core/engine/recurring_line.h"
 
 namespace notavi {
 namespace {
@@ -36,23 +37,28 @@ std::string sentenceWithYears(Evaluation& ev, const std::string& text, int years
     return text.substr(0, bar) + std::to_string(years) + text.substr(bar + 1);
 }
 
+// The check pass looks at a line without entry once: an incomplete text is reported, a complete
+// one composed for its options.
+void checkLineWithoutEntry(Evaluation& ev, const std::string& text)
+{
+    if (!ev.isErrorCheck())
+        return;
+    if (text.find('|') == std::string::npos)
+        reportMissingBar(ev);
+    else
+        checkOptionsOfLineWithoutEntry(ev, kTextPosition, BlockKind::SinceYears);
+}
+
 void evaluateSinceYearsLine(Evaluation& ev)
 {
     const YearlyOccurrence occurrence = findYearlyOccurrence(ev, kStartDateName, kAnniversaryName);
-    if (!occurrence.validDate)
-        return;
     const std::string text = ev.lineFrom(kTextPosition);
-    if (occurrence.hit && occurrence.startYear <= occurrence.occurrenceYear) {
+    if (occurrence.validDate && occurrence.hit && occurrence.startYear <= occurrence.occurrenceYear) {
         ev.entryText = sentenceWithYears(ev, text, occurrence.occurrenceYear - occurrence.startYear);
         ev.compose("", ev.switchOf(BlockKind::SinceYears), BlockKind::SinceYears);
-    } else if (ev.isErrorCheck()) {
-        if (text.find('|') == std::string::npos) {
-            reportMissingBar(ev);
-            return;
-        }
-        ev.dayOffset = 0;
-        ev.entryText = text;
-        ev.compose("", false, BlockKind::SinceYears);
+    } else {
+        // Also a line with a faulty date, which yields no entry either.
+        checkLineWithoutEntry(ev, text);
     }
 }
 

@@ -256,7 +256,7 @@ struct CheckCase
 const std::string kBadColour = "\" enthält den ungültigen Farbcode \"99\".  Es wird daher der "
                                "Standardfarbcode berücksichtigt. (Geburtstage;13)";
 
-TEST(AnniversaryBirthdays, CheckPassChecksEveryValidLineOnce)
+TEST(AnniversaryBirthdays, CheckPassChecksEveryLineOnce)
 {
     const std::vector<CheckCase> cases = {
         {"birthday on another day",
@@ -279,11 +279,12 @@ TEST(AnniversaryBirthdays, CheckPassChecksEveryValidLineOnce)
          {"01.03.1802 ~99~ Victor"},
          "01.03.2084",
          {"Die Terminzeile  \"01.03.1802 ~99~ Victor" + kBadColour}},
-        {"invalid birth date: the date only",
+        {"invalid birth date: the date, and the options all the same",
          {"31.04.1980 ~99~ Anna"},
          "01.06.2024",
          {"Die Terminzeile \"31.04.1980 ~99~ Anna\" enthält das nicht korrekte Datum \"31.04.1980\". "
-          "(Geburtstage;13)"}},
+          "(Geburtstage;13)",
+          "Die Terminzeile  \"31.04.1980 ~99~ Anna" + kBadColour}},
         {"a clean line", {"12.01.1980 ~08:00~ ~12~ Anna"}, "01.06.2024", {}},
     };
     for (const CheckCase& c : cases) {

@@ -91,7 +91,7 @@ TEST(AnniversaryNameDays, InvalidDatesAreReported)
             "(Namenstage;14)"}));
 }
 
-TEST(AnniversaryNameDays, CheckPassChecksTheOptionsOfValidLines)
+TEST(AnniversaryNameDays, CheckPassChecksTheOptionsOfEveryLine)
 {
     HarnessRun run = EngineHarness::userBlocksOnly().run(
         nameDayFile({"24.06 ~99~ Johannes", "20.06 ~99~ Heute", "29.02 ~99~ Oswald", "31.04 ~99~ Anna"}),
@@ -105,6 +105,8 @@ TEST(AnniversaryNameDays, CheckPassChecksTheOptionsOfValidLines)
                                        "Die Terminzeile  \"29.02 ~99~ Oswald" + badColour + "15)",
                                        "Die Terminzeile \"31.04 ~99~ Anna\" enthält das nicht korrekte Datum "
                                        "\"31.04.2023\". (Namenstage;16)",
+                                       // A faulty date hides no other fault of the line.
+                                       "Die Terminzeile  \"31.04 ~99~ Anna" + badColour + "16)",
                                    }));
     EXPECT_EQ(run.entryTexts(), std::vector<std::string>{});
 }

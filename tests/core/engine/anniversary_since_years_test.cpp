@@ -111,6 +111,7 @@ TEST(AnniversarySinceYears, CheckPass)
                                                              "05.05.1999 ~99~ Ohne Strich",
                                                              "05.05.2030 ~99~ Seit | Jahren.",
                                                              "31.04.1999 ~99~ Seit | Jahren.",
+                                                             "31.04.1999 ~99~ Ohne Strich",
                                                          }),
                                                          "01.06.2024", 0, EvaluationPass::ErrorCheck);
     const std::string badColour = "\" enthält den ungültigen Farbcode \"99\".  Es wird daher der "
@@ -127,8 +128,13 @@ TEST(AnniversarySinceYears, CheckPass)
                   "Die Terminzeile  \"05.05.1999 ~99~ Seit | Jahren." + badColour + "15)",
                   "Die Terminzeile \"05.05.1999 ~99~ Ohne Strich" + incomplete + "16)",
                   "Die Terminzeile  \"05.05.2030 ~99~ Seit | Jahren." + badColour + "17)",
+                  // A faulty date hides no other fault of the line.
                   "Die Terminzeile \"31.04.1999 ~99~ Seit | Jahren.\" enthält das nicht korrekte Datum "
                   "\"31.04.1999\". (Seit x Jahren;18)",
+                  "Die Terminzeile  \"31.04.1999 ~99~ Seit | Jahren." + badColour + "18)",
+                  "Die Terminzeile \"31.04.1999 ~99~ Ohne Strich\" enthält das nicht korrekte Datum "
+                  "\"31.04.1999\". (Seit x Jahren;19)",
+                  "Die Terminzeile \"31.04.1999 ~99~ Ohne Strich" + incomplete + "19)",
               }));
     EXPECT_EQ(run.entryTexts(), std::vector<std::string>{});
 }
