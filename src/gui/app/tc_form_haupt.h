@@ -10,7 +10,7 @@
 #include "core/model/base_folder.h"
 #include "core/model/file_system.h"
 #include "gui/app/box_line_error_sink.h"
-#include "gui/app/number_game.h"
+#include "core/app/number_game.h"
 #include "gui/app/view_renderer.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"

@@ -5,7 +5,7 @@
 // user cancels, and hands the result back.
 
 #include "core/calendar/day_number.h"
-#include "gui/dialogs/number_answer.h"
+#include "core/dialogs/number_answer.h"
 #include "gui/platform/dialog_look.h"
 #include "gui/platform/message_boxes.h"
 

@@ -1,6 +1,6 @@
 // The about box: its labels, the two links, and the hidden guessing game.
 
-#include "gui/app/number_game.h"
+#include "core/app/number_game.h"
 #include "gui/app/tc_form_info.h"
 #include "support/fake_desktop.h"
 #include "support/gui_test_main.h"

@@ -1,7 +1,6 @@
-// The small input dialog: the checks of its numbers, the six layouts, the validation loop with its
+// The small input dialog: the six layouts, the validation loop with its
 // refusal messages, and the real modal run.
 
-#include "gui/dialogs/number_answer.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/text_conversion.h"
 #include "support/gui_test_main.h"
@@ -68,8 +67,6 @@ class TestInputDialog : public QObject
     Q_OBJECT
 
   private Q_SLOTS:
-    void numbersAreCheckedAgainstTheBoundsOfTheQuestion_data();
-    void numbersAreCheckedAgainstTheBoundsOfTheQuestion();
     void eachQuestionLaysOutItsControls_data();
     void eachQuestionLaysOutItsControls();
     void refusedAnswerShowsItsMessageAndTheDialogAgain();
@@ -79,53 +76,6 @@ class TestInputDialog : public QObject
     void holidayImportWidensTheDialogAndRestoresIt();
     void realModalRunAcceptsWithOk();
 };
-
-void TestInputDialog::numbersAreCheckedAgainstTheBoundsOfTheQuestion_data()
-{
-    QTest::addColumn<int>("question");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("value"); // -999 when refused
-    QTest::addColumn<QString>("refusal");
-    const int countdown = int(NumberQuestion::Countdown);
-    const int tooltip = int(NumberQuestion::TooltipTime);
-    const int age = int(NumberQuestion::DeletionAge);
-    const int line = int(NumberQuestion::LineNumber);
-    const QString sixSeconds = QStringLiteral("Bitte geben sie mindestens 6 Sekunden vor !");
-    const QString milliseconds =
-        QStringLiteral("Bitte geben sie mindestens 1 und maximal 60000 Millisekunden vor !");
-    const QString days = QStringLiteral("Bitte geben sie mindestens 1 und maximal 9999 Tage vor !");
-    QTest::newRow("countdown 0 switches it off") << countdown << "0" << 0 << "";
-    QTest::newRow("countdown 6 is the least") << countdown << "6" << 6 << "";
-    QTest::newRow("countdown 5 is too short") << countdown << "5" << -999 << sixSeconds;
-    QTest::newRow("countdown negative") << countdown << "-3" << -999 << sixSeconds;
-    QTest::newRow("tooltip 60000 is the most") << tooltip << "60000" << 60000 << "";
-    QTest::newRow("tooltip 60001 is too long") << tooltip << "60001" << -999 << milliseconds;
-    QTest::newRow("tooltip 0 is too short") << tooltip << "0" << -999 << milliseconds;
-    QTest::newRow("age 9999 is the most") << age << "9999" << 9999 << "";
-    QTest::newRow("age 10000 is too much") << age << "10000" << -999 << days;
-    QTest::newRow("line 0") << line << "0" << 0 << "";
-    QTest::newRow("line negative") << line << "-1" << -999
-                                   << QStringLiteral("Bitte geben sie keine negativen Werte vor!");
-    QTest::newRow("letters") << tooltip << "abc" << -999 << kNotANumber.arg(QStringLiteral("abc"));
-    QTest::newRow("empty") << line << "" << -999 << kNotANumber.arg(QString());
-    QTest::newRow("digits then letters") << age << "12x" << -999 << kNotANumber.arg(QStringLiteral("12x"));
-    QTest::newRow("beyond 32 bits") << line << "9999999999" << -999
-                                    << kNotANumber.arg(QStringLiteral("9999999999"));
-    QTest::newRow("leading blanks and sign") << line << "  +42" << 42 << "";
-    QTest::newRow("umlaut in the text")
-        << line << "f\u00FCnf" << -999 << kNotANumber.arg(QStringLiteral("f\u00FCnf"));
-}
-
-void TestInputDialog::numbersAreCheckedAgainstTheBoundsOfTheQuestion()
-{
-    QFETCH(int, question);
-    QFETCH(QString, typed);
-    QFETCH(int, value);
-    QFETCH(QString, refusal);
-    const NumberAnswer answer = checkNumberAnswer(static_cast<NumberQuestion>(question), toCp1252(typed));
-    QCOMPARE(answer.value.value_or(-999), value);
-    QCOMPARE(boxText(answer.refusal), refusal);
-}
 
 void TestInputDialog::eachQuestionLaysOutItsControls_data()
 {
