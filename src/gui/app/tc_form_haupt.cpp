@@ -12,6 +12,7 @@
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/german_formats.h"
 #include "gui/platform/settings_conversion.h"
+#include "gui/platform/shell_reports.h"
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>
@@ -306,7 +307,7 @@ void TC_FORM_Haupt::C_MItem_neuladenClick(bool byUser)
 void TC_FORM_Haupt::C_MItem_NotepadClick()
 {
     stopCountdown();
-    m_desktop.shell.openTextFile(pathText(m_baseFolder.path / std::string(kDataFileName)));
+    openTextFileOrReport(m_desktop, this, pathText(m_baseFolder.path / std::string(kDataFileName)));
 }
 
 void TC_FORM_Haupt::C_MItem_NotaviHilfeClick()
