@@ -3,6 +3,7 @@
 // The main window: the five view tabs over the evaluated view, the tool bar, the button group and
 // the menus; start-up, the commands that move through time, reload, help, about and exit.
 
+#include "core/app/number_game.h"
 #include "core/app/settings.h"
 #include "core/app/settings_file.h"
 #include "core/engine/view_evaluator.h"
@@ -10,7 +11,6 @@
 #include "core/model/base_folder.h"
 #include "core/model/file_system.h"
 #include "gui/app/box_line_error_sink.h"
-#include "core/app/number_game.h"
 #include "gui/app/view_renderer.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"
