@@ -9,6 +9,7 @@
 #include "gui/platform/beeper.h"
 #include "gui/platform/german_formats.h"
 #include "gui/platform/qt_message_boxes.h"
+#include "gui/platform/qt_translations.h"
 #include "gui/platform/shell.h"
 #include "gui/platform/termination_signals.h"
 #include "startup_probe.h"
@@ -26,6 +27,10 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(kMakerName);
     QApplication::setApplicationVersion(programVersion());
     applyGermanFormats();
+    if (!installGermanQtTexts(application))
+        qWarning(
+            "Die deutschen Texte von Qt (qtbase_de.qm) fehlen: Tastenk\xC3\xBCrzel und Kontextmen\xC3\xBCs "
+            "erscheinen in der Sprache des Systems.");
 
     SystemBeeper beeper;
     QtMessageBoxes boxes(beeper);

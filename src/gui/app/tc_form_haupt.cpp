@@ -12,6 +12,7 @@
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/german_formats.h"
 #include "gui/platform/settings_conversion.h"
+#include "gui/platform/shell_reports.h"
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>
@@ -320,7 +321,7 @@ void TC_FORM_Haupt::C_MItem_neuladenClick(bool byUser)
 void TC_FORM_Haupt::C_MItem_NotepadClick()
 {
     stopCountdown();
-    m_desktop.shell.openTextFile(pathText(m_state.dataFilePath()));
+    openTextFileOrReport(m_desktop, this, pathText(m_state.dataFilePath()));
 }
 
 void TC_FORM_Haupt::C_MItem_NotaviHilfeClick()

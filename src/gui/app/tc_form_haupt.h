@@ -3,12 +3,12 @@
 // The main window: the five view tabs over the evaluated view, the tool bar, the button group and
 // the menus; start-up, the commands that move through time, reload, help, about and exit.
 
+#include "core/app/number_game.h"
 #include "core/app/program_state.h"
 #include "core/engine/view_evaluator.h"
 #include "gui/app/box_line_error_sink.h"
 #include "gui/app/entry_view.h"
 #include "gui/app/main_commands.h"
-#include "gui/app/number_game.h"
 #include "gui/app/view_renderer.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"

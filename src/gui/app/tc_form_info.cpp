@@ -2,6 +2,7 @@
 
 #include "gui/app/program_info.h"
 #include "gui/app/tool_icons.h"
+#include "gui/platform/shell_reports.h"
 #include "gui/platform/text_conversion.h"
 
 #include <QGridLayout>
@@ -159,12 +160,12 @@ void TC_Form_Info::C_LB_KontaktMouseDown(Qt::MouseButton button, Qt::MouseButton
     if (held.testFlag(Qt::RightButton) && modifiers.testFlag(Qt::ControlModifier))
         revealGame();
     else
-        m_desktop.shell.openUrl(makerMailUrl());
+        openUrlOrReport(m_desktop, this, makerMailUrl());
 }
 
 void TC_Form_Info::C_LB_InternetClick()
 {
-    m_desktop.shell.openUrl(QUrl(kHomePage));
+    openUrlOrReport(m_desktop, this, QUrl(kHomePage));
 }
 
 void TC_Form_Info::revealGame()

@@ -3,7 +3,7 @@
 // The about box: name, version, the maker's notice and links, the portable mark, and the hidden
 // guessing game (left click on the maker's name while the right button and Ctrl are held).
 
-#include "gui/app/number_game.h"
+#include "core/app/number_game.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"
 

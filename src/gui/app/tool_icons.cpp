@@ -215,9 +215,11 @@ void drawPalette(QPainter& p)
     const QColor colours[] = {QColor(200, 40, 40), QColor(40, 150, 60), QColor(40, 90, 200),
                               QColor(240, 190, 40)};
     for (int i = 0; i < 4; ++i) {
+        const int row = i / 2;
+        const int column = i % 2;
         p.setPen(pen(kInk, 1));
         p.setBrush(colours[i]);
-        p.drawRect(QRectF(3 + (i % 2) * 9.5, 3 + (i / 2) * 9.5, 8, 8));
+        p.drawRect(QRectF(3 + column * 9.5, 3 + row * 9.5, 8, 8));
     }
 }
 

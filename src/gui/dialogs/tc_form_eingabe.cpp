@@ -1,12 +1,13 @@
 #include "gui/dialogs/tc_form_eingabe.h"
 
+#include "core/dialogs/date_answer.h"
+#include "gui/dialogs/date_picker.h"
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>
 #include <vector>
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +48,7 @@ TC_Form_Eingabe::TC_Form_Eingabe(MessageBoxes& boxes, QWidget* parent)
 
 QDate TC_Form_Eingabe::latestDate()
 {
-    return QDate(9998, 12, 31);
+    return toQDate(toDayNumber(kLatestEvaluationDate));
 }
 
 void TC_Form_Eingabe::createControls()
@@ -56,10 +57,7 @@ void TC_Form_Eingabe::createControls()
     C_LB_Eingabe2 = named(new QLabel(this), "C_LB_Eingabe2");
     C_EDTX_Eingabe = named(new QLineEdit(this), "C_EDTX_Eingabe");
     C_EDTX_Eingabe->setMaxLength(10);
-    C_DTP_Datum = named(new QDateEdit(this), "C_DTP_Datum");
-    C_DTP_Datum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    C_DTP_Datum->setDateRange(QDate(1, 1, 1), latestDate());
-    C_DTP_Datum->setCalendarPopup(true);
+    C_DTP_Datum = named(new DatePicker(this), "C_DTP_Datum");
     C_DTP_Datum->setToolTip(QStringLiteral("Wechsel zwischen Tag/Monat/Jahr per Pfeiltasten."));
     C_RDBT_Minimieren = named(new QRadioButton(this), "C_RDBT_Minimieren");
     C_RDBT_Beenden = named(new QRadioButton(this), "C_RDBT_Beenden");
@@ -127,7 +125,7 @@ void TC_Form_Eingabe::placeControls(int clientWidth, int firstButton, int second
             rows.push_back(widget);
     int needed = 0;
     for (QWidget* widget : rows)
-        if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QDateEdit*>(widget) &&
+        if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<DatePicker*>(widget) &&
             !qobject_cast<QComboBox*>(widget))
             needed = std::max(needed, widget->sizeHint().width() + 2 * kMargin);
     if (needed > clientWidth) {
@@ -138,7 +136,7 @@ void TC_Form_Eingabe::placeControls(int clientWidth, int firstButton, int second
     }
     int top = kMargin;
     for (QWidget* widget : rows) {
-        const bool input = qobject_cast<QLineEdit*>(widget) || qobject_cast<QDateEdit*>(widget) ||
+        const bool input = qobject_cast<QLineEdit*>(widget) || qobject_cast<DatePicker*>(widget) ||
                            qobject_cast<QComboBox*>(widget);
         const int height = input ? kInputHeight : widget->sizeHint().height();
         widget->setGeometry(kMargin, top, clientWidth - 2 * kMargin, height);
@@ -163,15 +161,28 @@ void TC_Form_Eingabe::showEvent(QShowEvent* event)
         C_EDTX_Eingabe->selectAll();
 }
 
+void TC_Form_Eingabe::accept()
+{
+    if (!m_accept || m_accept())
+        QDialog::accept();
+}
+
 bool TC_Form_Eingabe::showUntil(const std::function<bool()>& accept)
 {
+    m_accept = accept;
+    bool accepted = false;
     for (;;) {
         applyDialogLook(this, m_look ? m_look() : DialogLook{parentWidget(), {}});
         if (m_runModal() != QDialog::Accepted)
-            return false;
-        if (accept())
-            return true;
+            break;
+        // A scripted run returns without pressing OK: the answer is checked here as well.
+        if (accept()) {
+            accepted = true;
+            break;
+        }
     }
+    m_accept = nullptr;
+    return accepted;
 }
 
 bool TC_Form_Eingabe::askNumber(const Layout& layout, NumberQuestion question, const QString& preset,
@@ -199,9 +210,23 @@ bool TC_Form_Eingabe::askEvaluationDate(DayNumber& date)
     layOut({QStringLiteral("Auswertungsdatum eingeben"), QString(), QStringLiteral("Auswertungsdatum: "),
             QStringLiteral("Format: TT.MM.JJJJ"), QString(), Input::Date, false});
     C_DTP_Datum->setDate(std::min(toQDate(date), latestDate()));
-    if (!showUntil([] { return true; }))
+    DayNumber taken = date;
+    if (!showUntil([&] { return takeEvaluationDate(taken); }))
         return false;
-    date = toDayNumber(std::min(C_DTP_Datum->date(), latestDate()));
+    date = taken;
+    return true;
+}
+
+bool TC_Form_Eingabe::takeEvaluationDate(DayNumber& date)
+{
+    // The text as typed, not the picker's date: that may still be the previous one.
+    const DateAnswer answer = checkEvaluationDate(toCp1252(C_DTP_Datum->text()));
+    if (!answer.day) {
+        m_boxes.warning(this, boxText(answer.refusal));
+        C_DTP_Datum->setFocus();
+        return false;
+    }
+    date = *answer.day;
     return true;
 }
 

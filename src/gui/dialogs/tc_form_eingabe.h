@@ -5,7 +5,7 @@
 // user cancels, and hands the result back.
 
 #include "core/calendar/day_number.h"
-#include "gui/dialogs/number_answer.h"
+#include "core/dialogs/number_answer.h"
 #include "gui/platform/dialog_look.h"
 #include "gui/platform/message_boxes.h"
 
@@ -16,13 +16,14 @@
 #include <QStringList>
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace notavi::gui {
+
+class DatePicker;
 
 // The countdown's action as the settings store it.
 inline constexpr const char* kCountdownQuit = "Beenden";
@@ -64,6 +65,8 @@ class TC_Form_Eingabe final : public QDialog
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // OK closes the dialog only for an answer the current question takes.
+    void accept() override;
 
   private:
     enum class Input
@@ -90,18 +93,20 @@ class TC_Form_Eingabe final : public QDialog
     void placeControls(int clientWidth, int firstButton, int secondButton);
     bool showUntil(const std::function<bool()>& accept);
     bool askNumber(const Layout& layout, NumberQuestion question, const QString& preset, int& value);
+    bool takeEvaluationDate(DayNumber& date);
     void setRadioCaptions(bool holidayImport);
 
     MessageBoxes& m_boxes;
     std::function<DialogLook()> m_look;
     std::function<int()> m_runModal;
+    std::function<bool()> m_accept; // the check of the question being asked
     Input m_input = Input::Edit;
     bool m_selectText = false;
 
     QLabel* C_LB_Eingabe1 = nullptr;
     QLabel* C_LB_Eingabe2 = nullptr;
     QLineEdit* C_EDTX_Eingabe = nullptr;
-    QDateEdit* C_DTP_Datum = nullptr;
+    DatePicker* C_DTP_Datum = nullptr;
     QRadioButton* C_RDBT_Minimieren = nullptr;
     QRadioButton* C_RDBT_Beenden = nullptr;
     QLabel* C_LB_Bundesland = nullptr;

@@ -5,6 +5,7 @@
 #include "core/model/default_file.h"
 #include "core/model/windows1252.h"
 #include "gui/app/tc_form_haupt.h"
+#include "gui/dialogs/date_picker.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/text_conversion.h"
 #include "support/gui_test_main.h"
@@ -14,7 +15,6 @@
 #include <filesystem>
 
 #include <QAction>
-#include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -290,7 +290,7 @@ void TestMainWindow::enteredDateBecomesTheEvaluationDate()
     TC_FORM_Haupt& window = rig.start();
     TC_Form_Eingabe& input = window.inputDialog();
     input.setRunModal([&input] {
-        QDateEdit* picker = input.findChild<QDateEdit*>(QStringLiteral("C_DTP_Datum"));
+        DatePicker* picker = input.findChild<DatePicker*>(QStringLiteral("C_DTP_Datum"));
         if (picker->date() != QDate(2026, 12, 7))
             return int(QDialog::Rejected); // the preset is the evaluation date
         picker->setDate(QDate(2027, 5, 1));

@@ -1,6 +1,7 @@
 // The about box: its labels, the two links, and the hidden guessing game.
 
-#include "gui/app/number_game.h"
+#include "core/app/number_game.h"
+#include "gui/app/program_info.h"
 #include "gui/app/tc_form_info.h"
 #include "support/fake_desktop.h"
 #include "support/gui_test_main.h"
@@ -53,6 +54,8 @@ class TestInfoDialog : public QObject
     void portableMarkShowsOnlyInPortableMode();
     void leftClickOnTheMakerWritesAMail();
     void homePageLinkOpensTheBrowser();
+    void linkNoProgramTakesIsReported_data();
+    void linkNoProgramTakesIsReported();
     void gameCountsGuessesUntilTheNumberIsFound();
     void newGameStartsAfresh();
     void followsTheViewColoursWhenAsked();
@@ -105,6 +108,37 @@ void TestInfoDialog::homePageLinkOpensTheBrowser()
     pressOn(child<QLabel>(info, "C_LB_Internet"), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCOMPARE(fake.shell.urls.size(), 1);
     QVERIFY(fake.shell.urls.front().scheme().startsWith(QStringLiteral("http")));
+}
+
+void TestInfoDialog::linkNoProgramTakesIsReported_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("error"); // the start of the box's text, empty for no box
+    QTest::newRow("mail taken") << "C_LB_Kontakt" << true << QString();
+    QTest::newRow("home page taken") << "C_LB_Internet" << true << QString();
+    QTest::newRow("no mail program") << "C_LB_Kontakt" << false
+                                     << QStringLiteral("Die E-Mail an ") + makerMailAddress() + " kann nicht";
+    QTest::newRow("no browser") << "C_LB_Internet" << false
+                                << QStringLiteral("Die Adresse https://www.notavi.example/ kann nicht");
+}
+
+void TestInfoDialog::linkNoProgramTakesIsReported()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, taken);
+    QFETCH(QString, error);
+    FakeDesktop fake(0);
+    fake.shell.succeeds = taken;
+    NumberGame game;
+    TC_Form_Info info(fake.desktop(), game, false, {});
+    pressOn(info.findChild<QLabel*>(link), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCOMPARE(fake.shell.urls.size(), 1);
+    QCOMPARE(fake.boxes.shown.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty()) {
+        QCOMPARE(fake.boxes.shown[0].kind, MessageKind::Error);
+        QVERIFY2(fake.boxes.shown[0].text.startsWith(error), qPrintable(fake.boxes.shown[0].text));
+    }
 }
 
 void TestInfoDialog::gameCountsGuessesUntilTheNumberIsFound()

@@ -1,7 +1,7 @@
-// The small input dialog: the checks of its numbers, the six layouts, the validation loop with its
+// The small input dialog: the six layouts, the validation loop with its
 // refusal messages, and the real modal run.
 
-#include "gui/dialogs/number_answer.h"
+#include "gui/dialogs/date_picker.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/text_conversion.h"
 #include "support/gui_test_main.h"
@@ -9,12 +9,13 @@
 
 #include <optional>
 
+#include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +28,8 @@ namespace {
 const QString kNotANumber =
     QStringLiteral("Die eingegebene Zahl \"%1\" ist keine ganze Zahl oder zu gro\u00DF.\n\n"
                    "Bitte korrigieren sie die Zahl !");
+const QString kTooLate = QStringLiteral("Das Auswertungsdatum darf h\u00F6chstens der 31.12.9998 sein.\n\n"
+                                        "Bitte korrigieren sie das Datum !");
 
 // Answers each showing of the dialog by typing the next text into the edit and pressing OK; an
 // empty script cancels.
@@ -61,6 +64,12 @@ template <typename Widget> Widget* child(QObject& dialog, const char* name)
     return dialog.findChild<Widget*>(QString::fromLatin1(name));
 }
 
+// The text field of the date picker, which has the keyboard focus while the user types a date.
+QWidget* pickerText(QObject& dialog)
+{
+    return child<QLineEdit>(dialog, "datePickerText");
+}
+
 } // namespace
 
 class TestInputDialog : public QObject
@@ -68,64 +77,19 @@ class TestInputDialog : public QObject
     Q_OBJECT
 
   private Q_SLOTS:
-    void numbersAreCheckedAgainstTheBoundsOfTheQuestion_data();
-    void numbersAreCheckedAgainstTheBoundsOfTheQuestion();
     void eachQuestionLaysOutItsControls_data();
     void eachQuestionLaysOutItsControls();
     void refusedAnswerShowsItsMessageAndTheDialogAgain();
     void cancelLeavesTheResultAlone();
     void countdownReportsTheChosenAction();
-    void evaluationDateStopsAt31December9998();
+    void evaluationDateBeyond31December9998IsRefused();
+    void typedDateIsJudgedAsTyped_data();
+    void typedDateIsJudgedAsTyped();
+    void arrowKeysMoveBetweenDayMonthAndYear();
+    void calendarPicksADay();
     void holidayImportWidensTheDialogAndRestoresIt();
     void realModalRunAcceptsWithOk();
 };
-
-void TestInputDialog::numbersAreCheckedAgainstTheBoundsOfTheQuestion_data()
-{
-    QTest::addColumn<int>("question");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("value"); // -999 when refused
-    QTest::addColumn<QString>("refusal");
-    const int countdown = int(NumberQuestion::Countdown);
-    const int tooltip = int(NumberQuestion::TooltipTime);
-    const int age = int(NumberQuestion::DeletionAge);
-    const int line = int(NumberQuestion::LineNumber);
-    const QString sixSeconds = QStringLiteral("Bitte geben sie mindestens 6 Sekunden vor !");
-    const QString milliseconds =
-        QStringLiteral("Bitte geben sie mindestens 1 und maximal 60000 Millisekunden vor !");
-    const QString days = QStringLiteral("Bitte geben sie mindestens 1 und maximal 9999 Tage vor !");
-    QTest::newRow("countdown 0 switches it off") << countdown << "0" << 0 << "";
-    QTest::newRow("countdown 6 is the least") << countdown << "6" << 6 << "";
-    QTest::newRow("countdown 5 is too short") << countdown << "5" << -999 << sixSeconds;
-    QTest::newRow("countdown negative") << countdown << "-3" << -999 << sixSeconds;
-    QTest::newRow("tooltip 60000 is the most") << tooltip << "60000" << 60000 << "";
-    QTest::newRow("tooltip 60001 is too long") << tooltip << "60001" << -999 << milliseconds;
-    QTest::newRow("tooltip 0 is too short") << tooltip << "0" << -999 << milliseconds;
-    QTest::newRow("age 9999 is the most") << age << "9999" << 9999 << "";
-    QTest::newRow("age 10000 is too much") << age << "10000" << -999 << days;
-    QTest::newRow("line 0") << line << "0" << 0 << "";
-    QTest::newRow("line negative") << line << "-1" << -999
-                                   << QStringLiteral("Bitte geben sie keine negativen Werte vor!");
-    QTest::newRow("letters") << tooltip << "abc" << -999 << kNotANumber.arg(QStringLiteral("abc"));
-    QTest::newRow("empty") << line << "" << -999 << kNotANumber.arg(QString());
-    QTest::newRow("digits then letters") << age << "12x" << -999 << kNotANumber.arg(QStringLiteral("12x"));
-    QTest::newRow("beyond 32 bits") << line << "9999999999" << -999
-                                    << kNotANumber.arg(QStringLiteral("9999999999"));
-    QTest::newRow("leading blanks and sign") << line << "  +42" << 42 << "";
-    QTest::newRow("umlaut in the text")
-        << line << "f\u00FCnf" << -999 << kNotANumber.arg(QStringLiteral("f\u00FCnf"));
-}
-
-void TestInputDialog::numbersAreCheckedAgainstTheBoundsOfTheQuestion()
-{
-    QFETCH(int, question);
-    QFETCH(QString, typed);
-    QFETCH(int, value);
-    QFETCH(QString, refusal);
-    const NumberAnswer answer = checkNumberAnswer(static_cast<NumberQuestion>(question), toCp1252(typed));
-    QCOMPARE(answer.value.value_or(-999), value);
-    QCOMPARE(boxText(answer.refusal), refusal);
-}
 
 void TestInputDialog::eachQuestionLaysOutItsControls_data()
 {
@@ -281,17 +245,141 @@ void TestInputDialog::countdownReportsTheChosenAction()
     QCOMPARE(action, std::string(kCountdownMinimise));
 }
 
-void TestInputDialog::evaluationDateStopsAt31December9998()
+void TestInputDialog::evaluationDateBeyond31December9998IsRefused()
 {
     ScriptedMessageBoxes boxes;
     TC_Form_Eingabe dialog(boxes);
-    dialog.setRunModal([&dialog] {
-        child<QDateEdit>(dialog, "C_DTP_Datum")->setDate(QDate(9999, 6, 30));
+    int shown = 0;
+    dialog.setRunModal([&] {
+        if (++shown > 1)
+            return int(QDialog::Rejected);
+        child<DatePicker>(dialog, "C_DTP_Datum")->setDate(QDate(9999, 6, 30));
         return int(QDialog::Accepted);
     });
     DayNumber date = toDayNumber(QDate(2026, 12, 7));
+    QVERIFY(!dialog.askEvaluationDate(date)); // refused, then cancelled
+    QCOMPARE(toQDate(date), QDate(2026, 12, 7));
+    QCOMPARE(boxes.texts(), QStringList({kTooLate}));
+    QCOMPARE(boxes.shown[0].kind, MessageKind::Warning);
+}
+
+void TestInputDialog::typedDateIsJudgedAsTyped_data()
+{
+    // Keys typed into the picker, which shows the preset 07.12.2026 with the day selected;
+    // ">" is the right arrow key and "<" Backspace.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("clickOk"); // else Return
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("refusal");
+    const auto nonexistent = [](const QString& typed) {
+        return QStringLiteral("Das Datum \"%1\" gibt es nicht.\n\nBitte korrigieren sie das Datum !")
+            .arg(typed);
+    };
+    const auto incomplete = [](const QString& typed) {
+        return QStringLiteral(
+                   "Das Datum \"%1\" ist unvollst\u00E4ndig: bitte im Format TT.MM.JJJJ eingeben.\n\n"
+                   "Bitte korrigieren sie das Datum !")
+            .arg(typed);
+    };
+    QTest::newRow("31 February, Return") << "31022025" << false << "31.02.2025" << nonexistent("31.02.2025");
+    QTest::newRow("31 February, OK clicked")
+        << "31022025" << true << "31.02.2025" << nonexistent("31.02.2025");
+    QTest::newRow("a real date is taken as typed") << "31>>" << false << "31.12.2026" << QString();
+    QTest::newRow("year 9999 keeps its four digits") << ">>9999" << false << "07.12.9999" << kTooLate;
+    QTest::newRow("year deleted") << ">><" << false << "07.12.____" << incomplete("07.12.____");
+    QTest::newRow("year cut short, OK clicked") << ">>20" << true << "07.12.20__" << incomplete("07.12.20__");
+}
+
+void TestInputDialog::typedDateIsJudgedAsTyped()
+{
+    QFETCH(QString, keys);
+    QFETCH(bool, clickOk);
+    QFETCH(QString, kept);
+    QFETCH(QString, refusal);
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    QString keptAfterOk;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        QWidget* text = pickerText(dialog);
+        for (const QChar key : keys)
+            if (key == QLatin1Char('>'))
+                QTest::keyClick(text, Qt::Key_Right);
+            else if (key == QLatin1Char('<'))
+                QTest::keyClick(text, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(text, QString(key));
+        if (clickOk)
+            QTest::mouseClick(child<QPushButton>(dialog, "C_PSBT_Ok"), Qt::LeftButton);
+        else
+            QTest::keyClick(text, Qt::Key_Return);
+        stayedOpen = dialog.isVisible();
+        keptAfterOk = child<DatePicker>(dialog, "C_DTP_Datum")->text();
+        if (!stayedOpen)
+            return;
+        // The user corrects the date and confirms.
+        child<DatePicker>(dialog, "C_DTP_Datum")->selectPart(DatePicker::Part::Day);
+        QTest::keyClicks(text, QStringLiteral("28022025"));
+        QTest::keyClick(text, Qt::Key_Return);
+    });
+    DayNumber date = toDayNumber(QDate(2026, 12, 7));
     QVERIFY(dialog.askEvaluationDate(date));
-    QCOMPARE(toQDate(date), QDate(9998, 12, 31));
+    QCOMPARE(keptAfterOk, kept);
+    QCOMPARE(stayedOpen, !refusal.isEmpty());
+    QCOMPARE(boxes.texts(), refusal.isEmpty() ? QStringList() : QStringList({refusal}));
+    QCOMPARE(toQDate(date),
+             refusal.isEmpty() ? QDate::fromString(kept, QStringLiteral("dd.MM.yyyy")) : QDate(2025, 2, 28));
+}
+
+void TestInputDialog::arrowKeysMoveBetweenDayMonthAndYear()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    QList<DatePicker::Part> visited;
+    QTimer::singleShot(0, &dialog, [&] {
+        auto* picker = child<DatePicker>(dialog, "C_DTP_Datum");
+        QWidget* text = pickerText(dialog);
+        visited << picker->currentPart();
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}) {
+            QTest::keyClick(text, key);
+            visited << picker->currentPart();
+        }
+        // The part reached by the arrows takes what is typed next; up and down step it.
+        QTest::keyClicks(text, QStringLiteral("01")); // 07.01.2026, the cursor moves on to the year
+        for (const Qt::Key key :
+             {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down})
+            QTest::keyClick(text, key);
+        QTest::keyClick(text, Qt::Key_Return);
+    });
+    DayNumber date = toDayNumber(QDate(2026, 12, 7));
+    QVERIFY(dialog.askEvaluationDate(date));
+    using Part = DatePicker::Part;
+    QCOMPARE(visited, QList<Part>({Part::Day, Part::Day, Part::Month, Part::Year, Part::Year, Part::Month}));
+    QCOMPARE(toQDate(date), QDate(2027, 2, 6));
+}
+
+void TestInputDialog::calendarPicksADay()
+{
+    ScriptedMessageBoxes boxes;
+    TC_Form_Eingabe dialog(boxes);
+    QDate shownInCalendar;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, &dialog, [&] {
+            auto* calendar = dialog.findChild<QCalendarWidget*>();
+            if (!calendar)
+                return;
+            shownInCalendar = calendar->selectedDate();
+            QWidget* days = calendar->findChild<QTableView*>();
+            QTest::keyClick(days, Qt::Key_Right);
+            QTest::keyClick(days, Qt::Key_Return);
+        });
+        QTest::keyClick(pickerText(dialog), Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(pickerText(dialog), Qt::Key_Return);
+    });
+    DayNumber date = toDayNumber(QDate(2026, 12, 7));
+    QVERIFY(dialog.askEvaluationDate(date));
+    QCOMPARE(shownInCalendar, QDate(2026, 12, 7));
+    QCOMPARE(toQDate(date), QDate(2026, 12, 8));
 }
 
 void TestInputDialog::holidayImportWidensTheDialogAndRestoresIt()

@@ -5,11 +5,13 @@
 #include "gui/platform/dialog_look.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/settings_conversion.h"
+#include "gui/platform/shell_reports.h"
 #include "gui/platform/text_conversion.h"
 #include "support/fake_desktop.h"
 #include "support/gui_test_main.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -34,6 +36,7 @@ class TestPlatform : public QObject
     void lineErrorBoxIsSilencedByAbbrechen();
     void messageBoxSpeaksGermanAfterTheBeep_data();
     void messageBoxSpeaksGermanAfterTheBeep();
+    void textFileNoEditorTakesIsReported();
 };
 
 void TestPlatform::dialogsAreCentredAndKeptOnTheScreen_data()
@@ -183,6 +186,24 @@ void TestPlatform::messageBoxSpeaksGermanAfterTheBeep()
     seen.sort();
     captions.sort();
     QCOMPARE(seen, captions);
+}
+
+void TestPlatform::textFileNoEditorTakesIsReported()
+{
+    FakeDesktop fake(0);
+    const QString path = QStringLiteral("/home/anna/Notavi/notavi.dat");
+    QVERIFY(openTextFileOrReport(fake.desktop(), nullptr, path));
+    QVERIFY(fake.boxes.shown.isEmpty());
+    fake.shell.succeeds = false;
+    QVERIFY(!openTextFileOrReport(fake.desktop(), nullptr, path));
+    QCOMPARE(fake.shell.files, QStringList({path, path}));
+    QCOMPARE(fake.boxes.shown.size(), 1);
+    QCOMPARE(fake.boxes.shown[0].kind, MessageKind::Error);
+    QCOMPARE(fake.boxes.shown[0].text,
+             QStringLiteral("Die Datei %1 kann nicht im Texteditor ge\u00F6ffnet werden.\n\n"
+                            "Bitte pr\u00FCfen sie, ob ein Texteditor als Standardprogramm f\u00FCr "
+                            "Textdateien eingerichtet ist.")
+                 .arg(QDir::toNativeSeparators(path)));
 }
 
 NOTAVI_GUI_TEST_MAIN(TestPlatform)

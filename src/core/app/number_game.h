@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace notavi::gui {
+namespace notavi {
 
 class NumberGame
 {
@@ -30,4 +30,4 @@ class NumberGame
     bool m_solved = false;
 };
 
-} // namespace notavi::gui
+} // namespace notavi

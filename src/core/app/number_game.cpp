@@ -1,9 +1,9 @@
-#include "gui/app/number_game.h"
+#include "core/app/number_game.h"
 
 #include <chrono>
 #include <random>
 
-namespace notavi::gui {
+namespace notavi {
 
 NumberGame::NumberGame(std::function<int()> randomNumber) : m_random(std::move(randomNumber))
 {
@@ -36,4 +36,4 @@ std::string NumberGame::guess(int number)
                     "ckwunsch!";
 }
 
-} // namespace notavi::gui
+} // namespace notavi

@@ -1,10 +1,10 @@
-#include "gui/dialogs/number_answer.h"
+#include "core/dialogs/number_answer.h"
 
 #include <charconv>
 #include <cstdint>
 #include <limits>
 
-namespace notavi::gui {
+namespace notavi {
 namespace {
 
 std::string notAWholeNumber(std::string_view typed)
@@ -67,4 +67,4 @@ NumberAnswer checkNumberAnswer(NumberQuestion question, std::string_view typed)
     return {value, {}};
 }
 
-} // namespace notavi::gui
+} // namespace notavi

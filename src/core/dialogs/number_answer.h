@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace notavi::gui {
+namespace notavi {
 
 enum class NumberQuestion
 {
@@ -28,4 +28,4 @@ std::optional<int> parseWholeNumber(std::string_view typed);
 
 NumberAnswer checkNumberAnswer(NumberQuestion question, std::string_view typed);
 
-} // namespace notavi::gui
+} // namespace notavi
