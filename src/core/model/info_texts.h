@@ -20,6 +20,12 @@ inline constexpr std::string_view kContactLine = "*    E-Mail: post@notavi.examp
 
 constexpr int kInfoLineCount = 11;
 
+// The info area's e-mail line (line 8): walks upwards over comment lines stop there.
+constexpr bool isContactLine(std::string_view line)
+{
+    return line.starts_with(kContactLine);
+}
+
 // Line 2 of older versions, spaced out, and the beginning of every version line.
 inline constexpr std::string_view kOlderSpacedVersionPrefix = "*    N O T A V I";
 inline constexpr std::string_view kVersionPrefix = "*    Notavi";

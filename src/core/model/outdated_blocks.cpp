@@ -29,7 +29,7 @@ bool opensOlderBlock(std::string_view line)
 // The leading comment lines of such a block; the info area's e-mail line is never one of them.
 bool leadsOlderBlock(std::string_view line)
 {
-    return (isBlank(line) || line.front() == '*') && !line.starts_with(kContactLine);
+    return (isBlank(line) || line.front() == '*') && !isContactLine(line);
 }
 
 // The body of such a block: its "J" and "N" lines and its end line. A header line never belongs to

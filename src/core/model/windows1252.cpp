@@ -39,14 +39,21 @@ bool hasHighByte(const char* eightBytes)
     return (word & 0x8080808080808080u) != 0;
 }
 
-int byteOf(char32_t cp)
+// The byte of a code point; -1 when the code page has none.
+int byteOrNone(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<int>(cp);
     for (std::size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == cp)
             return static_cast<int>(0x80 + i);
-    return '?';
+    return -1;
+}
+
+int byteOf(char32_t cp)
+{
+    const int byte = byteOrNone(cp);
+    return byte < 0 ? '?' : byte;
 }
 
 // Decodes one UTF-8 sequence at s[i]; advances i; returns U+FFFD on malformed input.
@@ -116,6 +123,24 @@ std::string fromUtf8(std::string_view utf8)
     for (std::size_t i = 0; i < utf8.size();)
         out += static_cast<char>(byteOf(decodeOne(utf8, i)));
     return out;
+}
+
+bool storableAsWindows1252(std::string_view utf8)
+{
+    for (std::size_t i = 0; i < utf8.size();) {
+        // A malformed sequence decodes as U+FFFD, which has no byte either.
+        if (byteOrNone(decodeOne(utf8, i)) < 0)
+            return false;
+    }
+    return true;
+}
+
+bool storableAsWindows1252(std::u32string_view text)
+{
+    for (const char32_t cp : text)
+        if (byteOrNone(cp) < 0)
+            return false;
+    return true;
 }
 
 char toUpper1252(char c)

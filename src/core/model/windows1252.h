@@ -15,6 +15,10 @@ std::string toUtf8(std::string_view windows1252);
 void appendAsUtf8(std::string& out, std::string_view windows1252);
 // Characters without a Windows-1252 byte become "?"; malformed UTF-8 bytes become "?".
 std::string fromUtf8(std::string_view utf8);
+// Whether fromUtf8 keeps the text whole: every character has a Windows-1252 byte and the UTF-8 is
+// well formed.
+bool storableAsWindows1252(std::string_view utf8);
+bool storableAsWindows1252(std::u32string_view text);
 
 // Upper case as the code page defines it ("wöc" -> "WÖC"; "ß" stays).
 char toUpper1252(char c);
