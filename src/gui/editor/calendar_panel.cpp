@@ -79,6 +79,11 @@ void CalendarPanel::showToday()
     fillList(today.year());
 }
 
+int CalendarPanel::calendarWidth() const
+{
+    return C_MCal_Kalender->sizeHint().width();
+}
+
 QDate CalendarPanel::date() const
 {
     return C_MCal_Kalender->selectedDate();

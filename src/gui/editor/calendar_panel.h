@@ -29,6 +29,9 @@ class CalendarPanel final : public QWidget
     // below it, the list filling the rest.
     void layOut(int width, int height);
 
+    // The width the calendar needs without cutting off its last column.
+    int calendarWidth() const;
+
     QDate date() const;
 
     int listYear() const { return m_year; }

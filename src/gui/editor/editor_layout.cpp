@@ -55,7 +55,7 @@ void TC_FORM_Editor::FormResize()
     int tabWidth = width;
     if (action(EditorCommand::C_MItem_Kalender)->isChecked()) {
         // A calendar wider than the panel (large fonts) widens the panel rather than being cut.
-        const int panelWidth = std::max(kCalendarPanelWidth, m_calendar->minimumSizeHint().width());
+        const int panelWidth = std::max(kCalendarPanelWidth, m_calendar->calendarWidth());
         tabWidth = std::max(0, width - panelWidth);
         m_calendar->setGeometry(tabWidth, 0, panelWidth, tabHeight);
         m_calendar->layOut(panelWidth, tabHeight);
