@@ -5,11 +5,8 @@
 #include "core/model/info_area.h"
 #include "support/temp_dir.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
