@@ -11,6 +11,7 @@
 #include "gui/platform/beeper.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/shell.h"
+#include "gui_bench_support.h"
 #include "sample/sample_file.h"
 
 #include <algorithm>
@@ -30,19 +31,6 @@ using namespace notavi::gui;
 
 namespace {
 
-using Stopwatch = std::chrono::steady_clock;
-
-double millisecondsSince(Stopwatch::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Stopwatch::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 long residentKilobytes()
 {
     std::ifstream status("/proc/self/status");
@@ -57,17 +45,6 @@ long residentKilobytes()
     }
     return 0;
 }
-
-// Message boxes would wait for a user: the generated file has no faulty lines, so none is expected.
-class NoBoxes final : public MessageBoxes
-{
-  public:
-    MessageAnswer show(QWidget*, MessageKind, const QString& text, MessageButtons) override
-    {
-        std::fprintf(stderr, "unerwartete Meldung: %s\n", qPrintable(text));
-        return MessageAnswer::Cancel;
-    }
-};
 
 struct Fixture
 {
@@ -88,20 +65,6 @@ struct Fixture
     QTemporaryDir folder;
 };
 
-struct Desk
-{
-    NoBoxes boxes;
-    DesktopShell shell;
-    SystemBeeper beeper;
-    SystemClock clock;
-    QtCommonDialogs dialogs;
-    QtTimers timers;
-    SystemTray tray;
-    RealFileSystem files;
-
-    Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray}; }
-};
-
 void paintNow(TC_FORM_Haupt& window)
 {
     auto* view = window.findChild<QPlainTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
@@ -116,7 +79,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
-    Desk desk;
+    bench::BenchDesktop desk(MessageAnswer::Cancel);
 
     std::printf("Hauptfenster mit %d Terminzeilen, Median aus %d Läufen\n", lines, runs);
     std::printf("| Tab | Start bis gemalte Ansicht | Wechsel auf den Tab |\n|---:|---:|---:|\n");
@@ -126,13 +89,13 @@ int main(int argc, char** argv)
         std::vector<double> switches;
         for (int run = 0; run < runs; ++run) {
             Fixture fixture(lines, tab);
-            const auto start = Stopwatch::now();
+            const auto start = bench::Stopwatch::now();
             ProgramState state(StartupEnvironment{fixture.folder.path().toStdString(), {}, desk.files});
             TC_FORM_Haupt window(desk.desktop(), state);
             window.resize(1000, 700);
             window.show();
             paintNow(window);
-            starts.push_back(millisecondsSince(start));
+            starts.push_back(bench::millisecondsSince(start));
             if (tab == 4)
                 yearKilobytes = std::max(yearKilobytes, residentKilobytes());
 
@@ -140,12 +103,12 @@ int main(int argc, char** argv)
             auto* tabs = window.findChild<QTabBar*>(QStringLiteral("C_TC_Terminart"));
             tabs->setCurrentIndex(tab == 0 ? 1 : tab - 1);
             paintNow(window);
-            const auto switchStart = Stopwatch::now();
+            const auto switchStart = bench::Stopwatch::now();
             tabs->setCurrentIndex(tab);
             paintNow(window);
-            switches.push_back(millisecondsSince(switchStart));
+            switches.push_back(bench::millisecondsSince(switchStart));
         }
-        std::printf("| %d | %.0f ms | %.0f ms |\n", tab, median(starts), median(switches));
+        std::printf("| %d | %.0f ms | %.0f ms |\n", tab, bench::median(starts), bench::median(switches));
     }
     std::printf("Speicher des Prozesses mit der Jahresansicht: %ld MB\n", yearKilobytes / 1024);
     return 0;

@@ -26,6 +26,8 @@ constexpr Command kAvailableCommands[] = {
     Command::C_MItem_neuladen,
     Command::C_MItem_Ende,
     Command::C_MItem_Notepad,
+    Command::C_MItem_bearbeiten,
+    Command::C_KMItem_bearbeiten,
     Command::C_MItem_WTagHeute,
     Command::C_MItem_WTagRest,
     Command::C_MItem_Leerzeile,
@@ -141,9 +143,9 @@ void TC_FORM_Haupt::updateCommandStates()
         m_actions[index]->setEnabled(contains(kAvailableCommands, command) &&
                                      (appointments || !contains(kAppointmentCommands, command)));
     }
-    // The push buttons open the editor and its dialogs: disabled until those exist.
+    // The push buttons of the entry dialogs: disabled until those exist.
     for (QPushButton* button : m_buttons)
-        button->setEnabled(false);
+        button->setEnabled(button == m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)]);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "core/model/data_files.h"
 #include "core/model/storage.h"
 #include "core/model/storage_messages.h"
+#include "gui/app/editor_command.h"
 #include "gui/app/program_info.h"
 #include "gui/app/tc_form_info.h"
 #include "gui/dialogs/tc_form_eingabe.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
 #include <QUrl>
@@ -409,6 +411,14 @@ void TC_FORM_Haupt::connectCommands()
             [this] { C_MItem_neuladenClick(true); });
     connect(action(Command::C_KMItem_kopieren), &QAction::triggered, C_RE_TerminAnzeige,
             &QPlainTextEdit::copy);
+    m_editorCommand = std::make_unique<MainEditorCommand>(*this, m_desktop, m_state);
+    for (const Command starter : {Command::C_MItem_bearbeiten, Command::C_KMItem_bearbeiten})
+        connect(action(starter), &QAction::triggered, this, [this] {
+            stopCountdown();
+            m_editorCommand->C_MItem_bearbeitenClick();
+        });
+    connect(m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)], &QPushButton::clicked,
+            action(Command::C_MItem_bearbeiten), &QAction::trigger);
     updateCommandStates();
 }
 

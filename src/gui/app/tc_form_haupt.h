@@ -14,6 +14,7 @@
 #include "gui/platform/dialog_look.h"
 
 #include <array>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,7 @@ class QToolButton;
 
 namespace notavi::gui {
 
+class MainEditorCommand;
 class TC_Form_Eingabe;
 
 class TC_FORM_Haupt final : public QMainWindow
@@ -170,6 +172,7 @@ class TC_FORM_Haupt final : public QMainWindow
     std::array<QAction*, kCommandCount> m_actions{};
     std::array<QPushButton*, kPushButtonCount> m_buttons{};
     TC_Form_Eingabe* m_input = nullptr;
+    std::unique_ptr<MainEditorCommand> m_editorCommand;
 };
 
 } // namespace notavi::gui

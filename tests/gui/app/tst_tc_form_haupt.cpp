@@ -139,7 +139,7 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
 {
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
-    for (const char* name : {"C_MItem_Drucken", "C_MItem_bearbeiten", "C_MItem_Wecker", "C_MItem_TimerSetzen",
+    for (const char* name : {"C_MItem_Drucken", "C_MItem_Wecker", "C_MItem_TimerSetzen",
                              "C_MItem_Terminblockauswahl", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
         QVERIFY2(item(window, name), name);
         QVERIFY2(!item(window, name)->isEnabled(), name);

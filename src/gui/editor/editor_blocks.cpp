@@ -1,0 +1,85 @@
+// Moving through the blocks of the text: the tabs, the empty line for a new appointment and the
+// date taken from the calendar into the caret's line.
+
+#include "core/editor/block_jump.h"
+#include "core/editor/calendar_date.h"
+#include "core/editor/editor_tabs.h"
+#include "gui/editor/editor_messages.h"
+#include "gui/editor/editor_text.h"
+#include "gui/editor/line_mirror.h"
+#include "gui/editor/tc_form_editor.h"
+#include "gui/platform/text_conversion.h"
+#include "gui/platform/text_insertion.h"
+
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTextBlock>
+
+namespace notavi::gui {
+
+void TC_FORM_Editor::C_TC_TerminblockChange(int tab, bool withEmptyLine)
+{
+    if (!m_fileLoaded) {
+        selectTabQuietly(kFileStartTab);
+        return;
+    }
+    // The check list arrives with its own tool: until then its tab leaves the text as it is.
+    const std::optional<TabJump> jump = jumpOfTab(m_mirror->fileLines(), tab);
+    if (!jump) {
+        P_CursorPos();
+        return;
+    }
+    C_SBAR_Editor->setToolTip(kStatusHint);
+    if (isVisible())
+        C_RE_Termin->setFocus();
+    C_RE_Termin->appendLinesAsOneEdit(jump->appended);
+    const int caretLine = static_cast<int>(jump->caretLine);
+    C_RE_Termin->moveCaretToLine(caretLine);
+    if (jump->topLine)
+        C_RE_Termin->scrollLineToTop(static_cast<int>(*jump->topLine));
+    C_RE_Termin->ensureCursorVisible();
+    P_CursorPos();
+    if (withEmptyLine)
+        C_PSBT_leerzeileClick(true);
+}
+
+// An empty line below the caret's line, as one edit; the modified state before it is kept for the
+// change dialog, which removes the line again when it is cancelled.
+void TC_FORM_Editor::C_PSBT_leerzeileClick(bool withChange)
+{
+    if (!m_fileLoaded)
+        return;
+    m_modifiedBeforeEmptyLine = C_RE_Termin->document()->isModified();
+    const QTextBlock line = C_RE_Termin->document()->findBlockByNumber(C_RE_Termin->caretLine());
+    QTextCursor cursor(line);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    C_RE_Termin->setTextCursor(cursor);
+    if (isVisible())
+        C_RE_Termin->setFocus();
+    insertAsOneEdit(*C_RE_Termin, QStringLiteral("\n"));
+    P_CursorPos();
+    // withChange: the change dialog opens the new line once it exists.
+    static_cast<void>(withChange);
+}
+
+void TC_FORM_Editor::C_MCal_KalenderDblClick(const QDate& date)
+{
+    if (!m_buttons[static_cast<std::size_t>(EditorButton::C_PSBT_aendern)]->isEnabled())
+        return;
+    const int line = C_RE_Termin->caretLine();
+    const auto index = static_cast<std::size_t>(line);
+    if (index >= lines().size())
+        return;
+    const std::optional<LineWithCaret> taken =
+        takeDateIntoLine(lines()[index], m_caretBlock.block, toDayNumber(date),
+                         static_cast<std::size_t>(C_RE_Termin->caretColumn()));
+    if (!taken)
+        return;
+    C_RE_Termin->replaceLineAsOneEdit(line, taken->line, taken->caret);
+    if (isVisible())
+        C_RE_Termin->setFocus();
+    P_CursorPos();
+}
+
+} // namespace notavi::gui
