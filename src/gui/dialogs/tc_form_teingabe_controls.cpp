@@ -253,6 +253,10 @@ void TC_FORM_TEingabe::createHolidayControls()
     C_LSBX_Feiertage =
         named(new QListWidget(this), "C_LSBX_Feiertage",
               QStringLiteral("Doppelklick \u00FCbernimmt das Datum f\u00FCr den aktuellen Termin."));
+    // Wide enough for the longest names of the list ("03.10. Tag der Deutschen Einheit").
+    C_LSBX_Feiertage->setMinimumWidth(C_LSBX_Feiertage->fontMetrics().horizontalAdvance(
+                                          QStringLiteral("03.10. Tag der Deutschen Einheit")) +
+                                      40);
 }
 
 void TC_FORM_TEingabe::layOutControls()
