@@ -40,7 +40,8 @@ int main(int argc, char** argv)
     QtCommonDialogs dialogs;
     QtTimers timers;
     SystemTray tray;
-    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray};
+    SystemClipboard clipboard;
+    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray, clipboard};
     const StartupEnvironment environment{programFolderOfProcess(), userFolderEnvironmentOfProcess(), files};
 
     ProgramState state(environment);

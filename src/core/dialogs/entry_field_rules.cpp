@@ -39,6 +39,13 @@ EntryControlsInUse controlsInUse(int block)
     return use;
 }
 
+int leapYearFrom(int year)
+{
+    while (!isLeapYear(year) && year < kMaxYear)
+        ++year;
+    return isLeapYear(year) ? year : year - 3;
+}
+
 bool okAllowed(const EntryForm& form)
 {
     return !form.text1.empty() && (!controlsInUse(form.block).part2 || !form.text2.empty());

@@ -33,6 +33,10 @@ struct EntryControlsInUse
 // Nothing is in use for a number outside 0..12.
 EntryControlsInUse controlsInUse(int block);
 
+// The first leap year from year on (the last one before 9999 at the end of the calendar), so that a
+// date without year shown for name days and yearly appointments may be 29 February.
+int leapYearFrom(int year);
+
 // OK needs the first text, and the second one where the block uses it.
 bool okAllowed(const EntryForm& form);
 

@@ -1,6 +1,7 @@
 #include "core/dialogs/entry_line_decompose.h"
 
 #include "core/calendar/german_text.h"
+#include "core/dialogs/entry_field_rules.h"
 #include "core/dialogs/entry_line_reading.h"
 #include "core/model/block_catalogue.h"
 #include "core/model/date_part_fields.h"
@@ -47,14 +48,6 @@ ReadDate readDateAt(std::string_view text, std::size_t position)
     if (text.size() < position + 9 || !isValidDate(*year, *month, *day))
         return {DateState::Invalid, 0};
     return {DateState::Valid, toDayNumber(*year, *month, *day)};
-}
-
-// The first leap year from this year on, so that a day and month without year may be 29 February.
-int leapYearFrom(int year)
-{
-    while (!isLeapYear(year) && year < kMaxYear)
-        ++year;
-    return isLeapYear(year) ? year : year - 3;
 }
 
 // The date text a line gives: ten characters, or day and month completed by a leap year.

@@ -2,6 +2,7 @@
 
 #include "core/dialogs/date_answer.h"
 #include "gui/dialogs/date_picker.h"
+#include "gui/dialogs/named_control.h"
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>
@@ -29,12 +30,6 @@ constexpr int kNormalCancel = 125;
 constexpr int kHolidayWidth = 292;
 constexpr int kHolidayOk = 40;
 constexpr int kHolidayCancel = 170;
-
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

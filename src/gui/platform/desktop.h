@@ -4,6 +4,7 @@
 
 #include "core/engine/clock.h"
 #include "gui/platform/beeper.h"
+#include "gui/platform/clipboard.h"
 #include "gui/platform/common_dialogs.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/shell.h"
@@ -21,6 +22,7 @@ struct Desktop
     CommonDialogs& dialogs;
     Timers& timers;
     Tray& tray;
+    Clipboard& clipboard;
 };
 
 } // namespace notavi::gui

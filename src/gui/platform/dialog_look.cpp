@@ -41,8 +41,12 @@ void applyDialogColours(QWidget* dialog, const DialogColours& colours)
     const QPalette desktop = QApplication::palette();
     const QColor background = colours.followView ? colours.background : desktop.color(QPalette::Button);
     const QColor text = colours.followView ? colours.text : desktop.color(QPalette::WindowText);
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
+    // Disabled controls keep the desktop's grey text, so that the user still sees what is off.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, background);
+        palette.setColor(group, QPalette::WindowText, text);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, background);
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
 }

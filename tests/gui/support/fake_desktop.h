@@ -44,11 +44,27 @@ class CountingBeeper final : public Beeper
     QList<SystemSound> played;
 };
 
+// A clipboard of its own, so that tests see every write and never touch the desktop's.
+class RecordingClipboard final : public Clipboard
+{
+  public:
+    QString text() const override { return current; }
+
+    void setText(const QString& text) override
+    {
+        current = text;
+        writes.append(text);
+    }
+
+    QString current;
+    QStringList writes;
+};
+
 struct FakeDesktop
 {
     explicit FakeDesktop(DayNumber today, int minuteOfDay = 12 * 60) : clock(today, minuteOfDay) {}
 
-    Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray}; }
+    Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}; }
 
     ScriptedMessageBoxes boxes;
     RecordingShell shell;
@@ -57,6 +73,7 @@ struct FakeDesktop
     ScriptedCommonDialogs dialogs;
     ManualTimers timers;
     RecordingTray tray;
+    RecordingClipboard clipboard;
 };
 
 } // namespace notavi::gui::test
