@@ -110,6 +110,13 @@ class ProgramState
 
     void markEditorSaved() { m_editorSaved = true; }
 
+    // --- whether the editor window is open ---------------------------------------------------
+    // The editor sets it while it is shown: the program then stays out of the tray, where the
+    // modal editor could not be reached.
+    bool editorOpen() const { return m_editorOpen; }
+
+    void setEditorOpen(bool open) { m_editorOpen = open; }
+
   private:
     FileSystem& m_files;
     Path m_programFolder;
@@ -123,6 +130,7 @@ class ProgramState
     Alarms m_alarms;
     LineErrorState m_lineErrorState = LineErrorState::Show;
     bool m_editorSaved = false;
+    bool m_editorOpen = false;
 };
 
 } // namespace notavi
