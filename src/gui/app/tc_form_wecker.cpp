@@ -1,5 +1,6 @@
 #include "gui/app/tc_form_wecker.h"
 
+#include "gui/platform/object_name.h"
 #include "gui/platform/text_conversion.h"
 
 #include <QCheckBox>
@@ -12,12 +13,6 @@
 
 namespace notavi::gui {
 namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 const QString kReminder = QStringLiteral("Erinnerung.");
 

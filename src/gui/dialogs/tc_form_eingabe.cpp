@@ -1,5 +1,6 @@
 #include "gui/dialogs/tc_form_eingabe.h"
 
+#include "gui/platform/object_name.h"
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>
@@ -28,12 +29,6 @@ constexpr int kNormalCancel = 125;
 constexpr int kHolidayWidth = 292;
 constexpr int kHolidayOk = 40;
 constexpr int kHolidayCancel = 170;
-
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 
