@@ -7,19 +7,5 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=${1:-$here/../../build/dev/src/notavi/notavi}
-sh "$here/../../scripts/install-deps.sh" xvfb xauth imagemagick
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/Notavi"
-cp "$here/hauptfenster.dat" "$work/Notavi/notavi.dat"
-cp "$here/hauptfenster.ini" "$work/Notavi/notavi.ini"
-cat > "$work/take.sh" <<SCRIPT
-#!/bin/sh
-"$program" &
-pid=\$!
-sleep 3
-import -window root "$here/hauptfenster.png"
-kill \$pid
-SCRIPT
-chmod +x "$work/take.sh"
-XDG_DATA_HOME="$work" xvfb-run -a -s "-screen 0 1280x900x24" "$work/take.sh"
+sh "$here/take.sh" "$program" "$here/hauptfenster.dat" "$here/hauptfenster.ini" "$here/hauptfenster.png" \
+    $(( $(date +%s) + 3 ))

@@ -74,6 +74,7 @@ class ProgramState
     void loadSettings(SettingsSection section);
     // A settings file that cannot be written leaves the settings in memory: false, nothing else.
     bool saveSettings(SettingsSection section) const;
+
     // notavi.ini is too large to be read: the defaults apply and the file is never written.
     bool settingsFileTooLarge() const { return m_settingsFile.tooLarge(); }
 
@@ -114,6 +115,13 @@ class ProgramState
 
     void markEditorSaved() { m_editorSaved = true; }
 
+    // --- whether the editor window is open ---------------------------------------------------
+    // The editor sets it while it is shown: the program then stays out of the tray, where the
+    // modal editor could not be reached.
+    bool editorOpen() const { return m_editorOpen; }
+
+    void setEditorOpen(bool open) { m_editorOpen = open; }
+
   private:
     FileSystem& m_files;
     Path m_programFolder;
@@ -127,6 +135,7 @@ class ProgramState
     Alarms m_alarms;
     LineErrorState m_lineErrorState = LineErrorState::Show;
     bool m_editorSaved = false;
+    bool m_editorOpen = false;
 };
 
 } // namespace notavi

@@ -1,5 +1,6 @@
 #include "core/engine/clock.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace notavi {
@@ -25,6 +26,12 @@ int SystemClock::minuteOfDay() const
 {
     std::tm local = localNow();
     return local.tm_hour * 60 + local.tm_min;
+}
+
+int SystemClock::secondOfMinute() const
+{
+    // A leap second (60) counts as the last one of its minute.
+    return std::min(localNow().tm_sec, 59);
 }
 
 int SystemClock::utcBiasMinutes() const

@@ -12,6 +12,10 @@ class Clock
     virtual ~Clock() = default;
     virtual DayNumber today() const = 0;
     virtual int minuteOfDay() const = 0;
+
+    // 0..59 within the current minute; a clock that only knows minutes stands at their start.
+    virtual int secondOfMinute() const { return 0; }
+
     // Minutes to add to local time to get UTC at this moment, daylight saving included
     // (-60 in Central European winter time); 0 when the zone is unknown.
     virtual int utcBiasMinutes() const = 0;
@@ -23,6 +27,7 @@ class SystemClock final : public Clock
   public:
     DayNumber today() const override;
     int minuteOfDay() const override;
+    int secondOfMinute() const override;
     int utcBiasMinutes() const override;
 };
 

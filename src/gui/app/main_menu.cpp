@@ -164,8 +164,9 @@ void TC_FORM_Haupt::createMenus()
     QMenu* extras = topMenu(QStringLiteral("&Extras"));
     addMenuItem(extras, Command::C_MItem_Wecker, QStringLiteral("&Wecker..."), ctrl(Qt::Key_W));
     addMenuItem(extras, Command::C_MItem_TimerSetzen, QStringLiteral("&Timer setzen..."), ctrl(Qt::Key_T));
-    addMenuItem(extras, Command::C_MItem_TimerDeaktivieren,
-                QStringLiteral("Timer &deaktivieren (unsichtbar)"), QKeySequence(Qt::Key_F12));
+    // Not in the menu, but on the window, so that its key F12 works while a countdown runs.
+    addAction(addMenuItem(nullptr, Command::C_MItem_TimerDeaktivieren,
+                          QStringLiteral("Timer &deaktivieren (unsichtbar)"), QKeySequence(Qt::Key_F12)));
     extras->addSeparator();
     addMenuItem(extras, Command::C_MItem_URL, QStringLiteral("&URL des Termins im Standardbrowser aufrufen"),
                 QKeySequence(Qt::Key_F5));

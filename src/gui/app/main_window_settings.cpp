@@ -1,10 +1,12 @@
 // The main window and its settings: applying them at start, the menu items that switch one
 // setting, and storing the sections they belong to.
 
+#include "core/app/deletion_question.h"
 #include "core/app/window_geometry.h"
 #include "gui/app/tc_form_haupt.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/settings_conversion.h"
+#include "gui/platform/text_conversion.h"
 
 #include <algorithm>
 
@@ -68,6 +70,8 @@ constexpr Command kAvailableCommands[] = {
     Command::C_MItem_Uhrzeit,
     Command::C_MItem_Hintergrund_Windows,
     Command::C_MItem_Dialogfenster,
+    Command::C_MItem_Wecker,
+    Command::C_MItem_TimerSetzen,
     Command::C_MItem_URLabfrage,
     Command::C_MItem_LoeschenStart,
     Command::C_MItem_LoeschenFrist,
@@ -100,7 +104,6 @@ struct ExtrasSwitch
 
 constexpr ExtrasSwitch kExtrasSwitches[] = {
     {Command::C_MItem_URLabfrage, &ExtrasSettings::confirmUrl},
-    {Command::C_MItem_LoeschenStart, &ExtrasSettings::deleteExpiredAtStart},
     {Command::C_MItem_Alarmvordergrund, &ExtrasSettings::alarmsOnTop},
     {Command::C_MItem_SystemTray, &ExtrasSettings::minimiseToTray},
     {Command::C_MItem_MinimiertStarten, &ExtrasSettings::startMinimised},
@@ -143,6 +146,7 @@ void TC_FORM_Haupt::updateCommandStates()
         m_actions[index]->setEnabled(contains(kAvailableCommands, command) &&
                                      (appointments || !contains(kAppointmentCommands, command)));
     }
+    action(Command::C_MItem_TimerDeaktivieren)->setEnabled(countdownRunning());
     // The push buttons of the entry dialogs: disabled until those exist.
     for (QPushButton* button : m_buttons)
         button->setEnabled(button == m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)]);
@@ -239,6 +243,7 @@ void TC_FORM_Haupt::applyMenuChecks()
     check(action(Command::C_MItem_Dialogfenster), m_state.settings().main.dialogsFollowView);
     for (const ExtrasSwitch& item : kExtrasSwitches)
         check(action(item.name), m_state.settings().extras.*item.value);
+    check(action(Command::C_MItem_LoeschenStart), m_state.settings().extras.deleteExpiredAtStart);
 }
 
 void TC_FORM_Haupt::applyBarVisibility()
@@ -327,11 +332,10 @@ void TC_FORM_Haupt::connectOptionToggles()
             [this] { C_MItem_SpeicherAnsichtClick(); });
     connect(action(Command::C_MItem_speichern), &QAction::triggered, this,
             [this] { C_MItem_speichernClick(); });
-    connect(action(Command::C_MItem_LoeschenFrist), &QAction::triggered, this, [this] {
-        stopCountdown();
-        if (m_input->askDeletionAge(m_state.settings().extras.deletionPeriodDays))
-            saveSection(SettingsSection::Extras);
-    });
+    connect(action(Command::C_MItem_LoeschenStart), &QAction::triggered, this,
+            [this] { C_MItem_LoeschenStartClick(); });
+    connect(action(Command::C_MItem_LoeschenFrist), &QAction::triggered, this,
+            [this] { C_MItem_LoeschenFristClick(); });
 }
 
 void TC_FORM_Haupt::C_MItem_WochentagClick(QAction* item)
@@ -415,6 +419,33 @@ void TC_FORM_Haupt::C_MItem_ExtrasClick(QAction* item)
     for (const ExtrasSwitch& entry : kExtrasSwitches)
         if (item == action(entry.name))
             m_state.settings().extras.*entry.value = item->isChecked();
+    saveSection(SettingsSection::Extras);
+}
+
+void TC_FORM_Haupt::C_MItem_LoeschenStartClick()
+{
+    stopCountdown();
+    askDeletionSwitch();
+}
+
+// Setting a period offers to switch the deletion on, when it is off.
+void TC_FORM_Haupt::C_MItem_LoeschenFristClick()
+{
+    stopCountdown();
+    if (!m_input->askDeletionAge(m_state.settings().extras.deletionPeriodDays))
+        return;
+    saveSection(SettingsSection::Extras);
+    if (!m_state.settings().extras.deleteExpiredAtStart)
+        askDeletionSwitch();
+}
+
+void TC_FORM_Haupt::askDeletionSwitch()
+{
+    ExtrasSettings& extras = m_state.settings().extras;
+    if (m_desktop.boxes.confirm(
+            this, boxText(deletionSwitchQuestion(extras.deleteExpiredAtStart, extras.deletionPeriodDays))))
+        extras.deleteExpiredAtStart = !extras.deleteExpiredAtStart;
+    check(action(Command::C_MItem_LoeschenStart), extras.deleteExpiredAtStart);
     saveSection(SettingsSection::Extras);
 }
 

@@ -7,9 +7,15 @@
 #include "core/model/data_files.h"
 #include "core/model/storage.h"
 #include "core/model/storage_messages.h"
+#include "gui/app/alarm_clock_controller.h"
+#include "gui/app/alarm_raiser.h"
+#include "gui/app/alarm_ticker.h"
+#include "gui/app/countdown_controller.h"
 #include "gui/app/editor_command.h"
 #include "gui/app/program_info.h"
 #include "gui/app/tc_form_info.h"
+#include "gui/app/tray_controller.h"
+#include "gui/app/window_caption.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/german_formats.h"
 #include "gui/platform/settings_conversion.h"
@@ -56,10 +62,12 @@ TC_FORM_Haupt::TC_FORM_Haupt(const Desktop& desktop, ProgramState& state, QWidge
     createControls();
     connectCommands();
     connectOptionToggles();
+    createTimedControllers();
     FormCreate();
     fitMinimumWidthToCaptions();
     m_input = new TC_Form_Eingabe(m_desktop.boxes, this);
     m_input->setLookProvider([this] { return dialogLook(); });
+    m_alarmTicker->start();
 }
 
 TC_FORM_Haupt::~TC_FORM_Haupt() = default;
@@ -76,6 +84,7 @@ void TC_FORM_Haupt::FormCreate()
     if (m_state.settings().extras.startMinimised)
         stopCountdown();
     m_state.loadSettings(SettingsSection::Countdown);
+    m_countdown->startFromSettings();
     if (loadFile())
         evaluate();
     else
@@ -374,6 +383,7 @@ void TC_FORM_Haupt::closeEvent(QCloseEvent* event)
     stopCountdown();
     storeWindowGeometry();
     saveSection(SettingsSection::Main);
+    m_tray->removeIcon();
     event->accept();
 }
 

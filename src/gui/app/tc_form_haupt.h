@@ -30,7 +30,14 @@ class QToolButton;
 namespace notavi::gui {
 
 class MainEditorCommand;
+class AlarmClockController;
+class AlarmRaiser;
+class AlarmTicker;
+class CountdownController;
 class TC_Form_Eingabe;
+class TrayController;
+class WindowCaption;
+struct AlarmLook;
 
 class TC_FORM_Haupt final : public QMainWindow
 {
@@ -75,6 +82,8 @@ class TC_FORM_Haupt final : public QMainWindow
 
     TC_Form_Eingabe& inputDialog() { return *m_input; }
 
+    bool countdownRunning() const;
+
     // --- commands ---------------------------------------------------------------------------
     void C_TC_TerminartChange(int index);
     // byUser: the menu command; false after the editor saved, which also collects today's alarms.
@@ -87,8 +96,11 @@ class TC_FORM_Haupt final : public QMainWindow
     void C_MItem_NotaviHilfeClick();
     void C_MItem_InfoClick();
     void C_MItem_EndeClick();
+    void C_MItem_WeckerClick();
+    void C_MItem_TimerSetzenClick();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -147,8 +159,16 @@ class TC_FORM_Haupt final : public QMainWindow
     void C_MItem_SpeicherAnsichtClick();
     void C_MItem_speichernClick();
 
-    // The countdown arrives with the timer; every command stops it first.
-    void stopCountdown() {}
+    void C_MItem_LoeschenStartClick();
+    void C_MItem_LoeschenFristClick();
+    void askDeletionSwitch();
+
+    // alarms, alarm clock, countdown and tray (main_window_alarms.cpp)
+    void createTimedControllers();
+    void followNewDay(DayNumber previousDay);
+    AlarmLook alarmLook() const;
+    // Every command stops the countdown first.
+    void stopCountdown();
 
     Desktop m_desktop;
     ProgramState& m_state;
@@ -173,6 +193,14 @@ class TC_FORM_Haupt final : public QMainWindow
     std::array<QPushButton*, kPushButtonCount> m_buttons{};
     TC_Form_Eingabe* m_input = nullptr;
     std::unique_ptr<MainEditorCommand> m_editorCommand;
+
+    // Declared in the order they depend on each other, so that each goes before what it uses.
+    std::unique_ptr<WindowCaption> m_caption;
+    std::unique_ptr<TrayController> m_tray;
+    std::unique_ptr<AlarmRaiser> m_alarmRaiser;
+    std::unique_ptr<AlarmClockController> m_alarmClock;
+    std::unique_ptr<CountdownController> m_countdown;
+    std::unique_ptr<AlarmTicker> m_alarmTicker;
 };
 
 } // namespace notavi::gui

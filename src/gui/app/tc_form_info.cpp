@@ -2,6 +2,7 @@
 
 #include "gui/app/program_info.h"
 #include "gui/app/tool_icons.h"
+#include "gui/platform/object_name.h"
 #include "gui/platform/shell_reports.h"
 #include "gui/platform/text_conversion.h"
 
@@ -18,12 +19,6 @@
 
 namespace notavi::gui {
 namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

@@ -4,8 +4,8 @@
 #include "core/dialogs/date_calculation.h"
 #include "core/dialogs/entry_field_rules.h"
 #include "gui/dialogs/count_field.h"
-#include "gui/dialogs/named_control.h"
 #include "gui/dialogs/up_down.h"
+#include "gui/platform/object_name.h"
 #include "gui/platform/text_conversion.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "core/dialogs/date_answer.h"
 #include "gui/dialogs/date_picker.h"
-#include "gui/dialogs/named_control.h"
+#include "gui/platform/object_name.h"
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>

@@ -4,9 +4,9 @@
 #include "core/model/block_catalogue.h"
 #include "gui/dialogs/colour_choice.h"
 #include "gui/dialogs/count_field.h"
-#include "gui/dialogs/named_control.h"
 #include "gui/dialogs/tc_form_teingabe.h"
 #include "gui/dialogs/up_down.h"
+#include "gui/platform/object_name.h"
 #include "gui/platform/text_conversion.h"
 
 #include <QCheckBox>

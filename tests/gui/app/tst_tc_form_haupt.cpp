@@ -15,8 +15,11 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QDateEdit>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
@@ -28,20 +31,6 @@ using namespace notavi::gui;
 using namespace notavi::gui::test;
 
 namespace {
-
-// The default file with appointment lines (UTF-8) inserted after the header of their blocks.
-QStringList fileWith(const std::vector<std::pair<BlockKind, QStringList>>& blocks)
-{
-    QStringList lines;
-    for (const std::string& line : defaultFile()) {
-        lines << fromCp1252(line);
-        const std::optional<int> header = BlockCatalogue::headerBlock(line);
-        for (const auto& [block, appointments] : blocks)
-            if (header == blockNumber(block))
-                lines << appointments;
-    }
-    return lines;
-}
 
 const QString kNoComputedBlocks = QStringLiteral("[Terminblock]\r\nC_MItem_Ostern=0\r\nC_MItem_Advent=0\r\n"
                                                  "C_MItem_Feiertage=0\r\nC_MItem_Mondphasen=0\r\n");
@@ -107,6 +96,15 @@ class TestMainWindow : public QObject
     void ctrlTabAndCtrlPageKeysSwitchTheTabs();
     void commandsAreReachedByTheirEnumerator();
     void anOversizedSettingsFileIsToldOnceAndKept();
+    void aStoredCountdownQuitsAfterItsSeconds();
+    void aClickIntoTheViewOrF12StopsTheCountdown_data();
+    void aClickIntoTheViewOrF12StopsTheCountdown();
+    void noCountdownStartsWithoutSeconds_data();
+    void noCountdownStartsWithoutSeconds();
+    void aCountdownSetInTheDialogMinimisesIntoTheTray();
+    void minimisingGoesIntoTheTrayOnlyWhereItCan_data();
+    void minimisingGoesIntoTheTrayOnlyWhereItCan();
+    void settingThePeriodOffersTheAutomaticDeletion();
 };
 
 void TestMainWindow::firstStartWritesTheDefaultFile()
@@ -139,8 +137,8 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
 {
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
-    for (const char* name : {"C_MItem_Drucken", "C_MItem_Wecker", "C_MItem_TimerSetzen",
-                             "C_MItem_Terminblockauswahl", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
+    for (const char* name :
+         {"C_MItem_Drucken", "C_MItem_Terminblockauswahl", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
         QVERIFY2(item(window, name), name);
         QVERIFY2(!item(window, name)->isEnabled(), name);
     }
@@ -629,6 +627,180 @@ void TestMainWindow::anOversizedSettingsFileIsToldOnceAndKept()
     window.close();
     QCOMPARE(rig.fake.boxes.shown.size(), 1);
     QVERIFY(notavi::test::readBytes(rig.folder() / "notavi.ini") == huge); // never written
+}
+
+// --- countdown and tray ------------------------------------------------------------------------
+
+void TestMainWindow::aStoredCountdownQuitsAfterItsSeconds()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(QStringLiteral("[Timer]\r\nTimer=10\r\nTimerart=Beenden\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    window.showAsStarted();
+    QVERIFY(item(window, "C_MItem_TimerDeaktivieren")->isEnabled());
+    rig.fake.passSeconds(1);
+    QCOMPARE(window.windowTitle(),
+             QStringLiteral("Notavi - noch 9 Sekunde(n) bis zum Programmende. Abbruch mit "
+                            "F12 oder Mausklick ins Fenster"));
+    rig.fake.passSeconds(8);
+    QVERIFY(window.isVisible());
+    rig.fake.passSeconds(1);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.countdownRunning());
+    QVERIFY(rig.settingsText().contains(QStringLiteral("[Haupt]"))); // closed the normal way
+}
+
+void TestMainWindow::aClickIntoTheViewOrF12StopsTheCountdown_data()
+{
+    QTest::addColumn<bool>("click");
+    QTest::newRow("click into the view") << true;
+    QTest::newRow("F12") << false;
+}
+
+void TestMainWindow::aClickIntoTheViewOrF12StopsTheCountdown()
+{
+    QFETCH(bool, click);
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(QStringLiteral("[Timer]\r\nTimer=10\r\nTimerart=Beenden\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    showActive(window);
+    rig.fake.passSeconds(2);
+    QVERIFY(window.windowTitle().contains(QStringLiteral("noch 8 Sekunde(n)")));
+    auto* view = window.findChild<QPlainTextEdit*>(QStringLiteral("C_RE_TerminAnzeige"));
+    if (click)
+        QTest::mouseClick(view->viewport(), Qt::LeftButton);
+    else
+        QTest::keyClick(view, Qt::Key_F12);
+    QVERIFY(!window.countdownRunning());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Notavi"));
+    QVERIFY(!item(window, "C_MItem_TimerDeaktivieren")->isEnabled());
+    rig.fake.passSeconds(20);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Notavi"));
+}
+
+void TestMainWindow::noCountdownStartsWithoutSeconds_data()
+{
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("0") << QStringLiteral("0");
+    QTest::newRow("negative") << QStringLiteral("-3");
+    QTest::newRow("not a number") << QStringLiteral("zehn");
+}
+
+void TestMainWindow::noCountdownStartsWithoutSeconds()
+{
+    QFETCH(QString, seconds);
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(QStringLiteral("[Timer]\r\nTimer=%1\r\nTimerart=Beenden\r\n").arg(seconds));
+    TC_FORM_Haupt& window = rig.start();
+    window.show();
+    QVERIFY(!window.countdownRunning());
+    QVERIFY(!item(window, "C_MItem_TimerDeaktivieren")->isEnabled());
+    rig.fake.passSeconds(5);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Notavi"));
+    QVERIFY(window.isVisible());
+}
+
+void TestMainWindow::aCountdownSetInTheDialogMinimisesIntoTheTray()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    window.show();
+    window.inputDialog().setRunModal([&window] {
+        window.inputDialog()
+            .findChild<QLineEdit*>(QStringLiteral("C_EDTX_Eingabe"))
+            ->setText(QStringLiteral("6"));
+        window.inputDialog().findChild<QRadioButton*>(QStringLiteral("C_RDBT_Minimieren"))->setChecked(true);
+        return int(QDialog::Accepted);
+    });
+    item(window, "C_MItem_TimerSetzen")->trigger();
+    QVERIFY(rig.settingsText().contains(QStringLiteral("Timer=6")));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("Timerart=Minimieren")));
+    rig.fake.passSeconds(1);
+    QCOMPARE(window.windowTitle(),
+             QStringLiteral("Notavi wird in 5 Sekunde(n) minimiert. Abbruch mit F12 oder Mausklick"));
+    rig.fake.passSeconds(5);
+    QCoreApplication::processEvents();
+    QVERIFY(window.isMinimized());
+    QVERIFY(rig.fake.tray.shown);
+    QVERIFY(rig.fake.tray.tip.startsWith(QStringLiteral("Notavi")));
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Notavi"));
+
+    rig.fake.tray.commands.restore();
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QVERIFY(!rig.fake.tray.shown);
+}
+
+void TestMainWindow::minimisingGoesIntoTheTrayOnlyWhereItCan_data()
+{
+    QTest::addColumn<bool>("trayOption");
+    QTest::addColumn<bool>("editorOpen");
+    QTest::addColumn<bool>("desktopHasTray");
+    QTest::addColumn<bool>("inTray");
+    QTest::newRow("into the tray") << true << false << true << true;
+    QTest::newRow("editor open") << true << true << true << false;
+    QTest::newRow("tray option off") << false << false << true << false;
+    QTest::newRow("desktop without tray") << true << false << false << false;
+}
+
+void TestMainWindow::minimisingGoesIntoTheTrayOnlyWhereItCan()
+{
+    QFETCH(bool, trayOption);
+    QFETCH(bool, editorOpen);
+    QFETCH(bool, desktopHasTray);
+    QFETCH(bool, inTray);
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(QStringLiteral("[Extras]\r\nC_MItem_SystemTray=%1\r\n").arg(trayOption ? 1 : 0));
+    rig.fake.tray.available = desktopHasTray;
+    TC_FORM_Haupt& window = rig.start();
+    rig.state().setEditorOpen(editorOpen);
+    window.show();
+    for (int time = 0; time < 2; ++time) {
+        window.showMinimized();
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.fake.tray.shown, inTray);
+        // Out of the tray the window stays in the taskbar, where the user finds it.
+        QCOMPARE(window.isVisible(), !inTray);
+        if (inTray)
+            rig.fake.tray.commands.restore();
+        else
+            window.showNormal();
+    }
+    // Without a tray the user is told so, once.
+    const bool told = trayOption && !editorOpen && !desktopHasTray;
+    QCOMPARE(rig.fake.boxes.shown.size(), told ? 1 : 0);
+}
+
+void TestMainWindow::settingThePeriodOffersTheAutomaticDeletion()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    window.inputDialog().setRunModal([&window] {
+        window.inputDialog()
+            .findChild<QLineEdit*>(QStringLiteral("C_EDTX_Eingabe"))
+            ->setText(QStringLiteral("14"));
+        return int(QDialog::Accepted);
+    });
+    rig.fake.boxes.answer(MessageAnswer::Yes);
+    item(window, "C_MItem_LoeschenFrist")->trigger();
+    QCOMPARE(rig.fake.boxes.shown.size(), 1);
+    QVERIFY(rig.fake.boxes.shown[0].text.contains(QStringLiteral("tens 14 Tag(e) alt sind")));
+    QVERIFY(window.settings().extras.deleteExpiredAtStart);
+    QVERIFY(item(window, "C_MItem_LoeschenStart")->isChecked());
+    QVERIFY(rig.settingsText().contains(QStringLiteral("C_MItem_LoeschenFrist=14")));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("C_MItem_LoeschenStart=1")));
+
+    // Switched on, the item asks to switch off; "Nein" keeps it on.
+    rig.fake.boxes.answer(MessageAnswer::No);
+    item(window, "C_MItem_LoeschenStart")->trigger();
+    QVERIFY(rig.fake.boxes.shown[1].text.contains(QStringLiteral("abgeschaltet werden?")));
+    QVERIFY(item(window, "C_MItem_LoeschenStart")->isChecked());
+    QVERIFY(window.settings().extras.deleteExpiredAtStart);
+    // A new period while it is on asks nothing more.
+    item(window, "C_MItem_LoeschenFrist")->trigger();
+    QCOMPARE(rig.fake.boxes.shown.size(), 2);
 }
 
 NOTAVI_GUI_TEST_MAIN(TestMainWindow)

@@ -66,6 +66,15 @@ struct FakeDesktop
 
     Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}; }
 
+    // Seconds pass one by one, each ticking every running timer once.
+    void passSeconds(int seconds = 1)
+    {
+        for (int second = 0; second < seconds; ++second) {
+            clock.advanceSeconds(1);
+            timers.fire();
+        }
+    }
+
     ScriptedMessageBoxes boxes;
     RecordingShell shell;
     CountingBeeper beeper;

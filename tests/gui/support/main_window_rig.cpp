@@ -1,10 +1,12 @@
 #include "support/main_window_rig.h"
 
 #include "core/calendar/german_text.h"
+#include "core/model/default_file.h"
 #include "core/model/windows1252.h"
 #include "gui/platform/text_conversion.h"
 #include "support/temp_dir.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -25,6 +27,28 @@ const EntryView& viewOf(const TC_FORM_Haupt& window)
 DayNumber day(const char* ddmmyyyy)
 {
     return *parseDateText(ddmmyyyy);
+}
+
+QStringList fileWith(const std::vector<std::pair<BlockKind, QStringList>>& blocks)
+{
+    QStringList lines;
+    for (const std::string& line : defaultFile()) {
+        lines << fromCp1252(line);
+        const std::optional<int> header = BlockCatalogue::headerBlock(line);
+        for (const auto& [block, appointments] : blocks)
+            if (header == blockNumber(block))
+                lines << appointments;
+    }
+    return lines;
+}
+
+QList<TC_FORM_Alarm*> alarmWindows()
+{
+    QList<TC_FORM_Alarm*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<TC_FORM_Alarm*>(widget); window && window->isVisible())
+            windows << window;
+    return windows;
 }
 
 MainWindowRig::MainWindowRig(const char* today) : fake(day(today))

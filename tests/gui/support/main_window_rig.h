@@ -5,11 +5,15 @@
 
 #include "core/calendar/day_number.h"
 #include "core/model/appointment_file.h"
+#include "core/model/block_catalogue.h"
 #include "core/model/file_system.h"
+#include "gui/app/tc_form_alarm.h"
 #include "gui/app/tc_form_haupt.h"
 #include "support/fake_desktop.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -18,6 +22,12 @@ namespace notavi::gui::test {
 
 // "TT.MM.JJJJ" as a day number.
 DayNumber day(const char* ddmmyyyy);
+
+// The default file with appointment lines (UTF-8) inserted after the header of their blocks.
+QStringList fileWith(const std::vector<std::pair<BlockKind, QStringList>>& blocks);
+
+// The alarm windows on the screen, in no particular order (the main window takes them with it).
+QList<TC_FORM_Alarm*> alarmWindows();
 
 class MainWindowRig
 {

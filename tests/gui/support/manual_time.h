@@ -23,15 +23,18 @@ class AdvancingClock final : public Clock
 
     int minuteOfDay() const override { return m_minute; }
 
+    int secondOfMinute() const override { return m_second; }
+
     int utcBiasMinutes() const override { return m_bias; }
 
-    void set(DayNumber day, int minuteOfDay)
+    void set(DayNumber day, int minuteOfDay, int second = 0)
     {
         m_day = day;
         m_minute = minuteOfDay;
+        m_second = second;
     }
 
-    // Moves on by whole minutes, across midnight into the next days.
+    // Moves on by whole minutes, across midnight into the next days; the second stays.
     void advanceMinutes(int minutes)
     {
         const int total = m_minute + minutes;
@@ -40,9 +43,18 @@ class AdvancingClock final : public Clock
         m_minute = total - days * 1440;
     }
 
+    // Moves on by seconds, into the next minutes and days (forwards only).
+    void advanceSeconds(int seconds)
+    {
+        const int total = m_second + seconds;
+        m_second = total % 60;
+        advanceMinutes(total / 60);
+    }
+
   private:
     DayNumber m_day;
     int m_minute;
+    int m_second = 0;
     int m_bias;
 };
 

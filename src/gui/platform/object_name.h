@@ -1,6 +1,7 @@
 #pragma once
 
-// Controls carry the form's names as their objectName, by which tests and the focus rules find them.
+// Controls carry the form's names as their objectName, by which tests, the help and the focus rules
+// find them: each gets its name (and its hint, where it has one) where it is made.
 
 #include <QString>
 #include <QWidget>
