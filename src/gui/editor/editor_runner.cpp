@@ -5,6 +5,25 @@
 #include <QEventLoop>
 
 namespace notavi::gui {
+namespace {
+
+// While an editor exists the program knows it: the small dialogs centre on it, and minimising never
+// goes into the tray then.
+class EditorOpenFlag
+{
+  public:
+    explicit EditorOpenFlag(ProgramState& state) : m_state(state) { m_state.setEditorOpen(true); }
+
+    ~EditorOpenFlag() { m_state.setEditorOpen(false); }
+
+    EditorOpenFlag(const EditorOpenFlag&) = delete;
+    EditorOpenFlag& operator=(const EditorOpenFlag&) = delete;
+
+  private:
+    ProgramState& m_state;
+};
+
+} // namespace
 
 EditorRunner::EditorRunner(const Desktop& desktop, ProgramState& state, QWidget* owner)
     : m_desktop(desktop), m_state(state), m_owner(owner)
@@ -22,6 +41,7 @@ void EditorRunner::prepare(TC_FORM_Editor& editor) const
 bool EditorRunner::openModal()
 {
     m_state.clearEditorSaved();
+    const EditorOpenFlag open(m_state);
     TC_FORM_Editor editor(m_desktop, m_state, m_owner);
     prepare(editor);
     editor.setWindowModality(Qt::ApplicationModal);
@@ -35,6 +55,7 @@ bool EditorRunner::openModal()
 bool EditorRunner::runHidden(const std::function<void(TC_FORM_Editor&)>& command)
 {
     m_state.clearEditorSaved();
+    const EditorOpenFlag open(m_state);
     TC_FORM_Editor editor(m_desktop, m_state, m_owner);
     prepare(editor);
     command(editor);

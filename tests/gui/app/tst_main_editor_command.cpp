@@ -91,6 +91,20 @@ class TestMainEditorCommand : public QObject
         QCOMPARE(rig.fake.boxes.shown.size(), 1);
         QCOMPARE(rig.state().lineErrorState(), LineErrorState::Silenced);
     }
+
+    void theProgramKnowsWhileTheEditorIsOpen()
+    {
+        MainWindowRig rig("15.06.2025");
+        rig.writeDataFile(defaultFileWith({}));
+        TC_FORM_Haupt& window = rig.start();
+        bool openMeanwhile = false;
+        ProgramState& state = rig.state();
+        whileEditorOpen([&](TC_FORM_Editor&) { openMeanwhile = state.editorOpen(); });
+        QVERIFY(!state.editorOpen());
+        window.action(Command::C_MItem_bearbeiten)->trigger();
+        QVERIFY(openMeanwhile);
+        QVERIFY(!state.editorOpen());
+    }
 };
 
 NOTAVI_GUI_TEST_MAIN(TestMainEditorCommand)
