@@ -7,6 +7,7 @@
 #include "gui/app/program_info.h"
 #include "gui/app/tc_form_haupt.h"
 #include "gui/platform/beeper.h"
+#include "gui/platform/font_stand_ins.h"
 #include "gui/platform/german_formats.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/shell.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(kMakerName);
     QApplication::setApplicationVersion(programVersion());
     applyGermanFormats();
+    installFontStandIns();
 
     SystemBeeper beeper;
     QtMessageBoxes boxes(beeper);

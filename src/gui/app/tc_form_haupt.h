@@ -29,6 +29,7 @@ class QToolButton;
 namespace notavi::gui {
 
 class TC_Form_Eingabe;
+class ViewAppearance;
 
 class TC_FORM_Haupt final : public QMainWindow
 {
@@ -145,6 +146,11 @@ class TC_FORM_Haupt final : public QMainWindow
     void C_MItem_SpeicherAnsichtClick();
     void C_MItem_speichernClick();
 
+    // display options and the view's mouse and keys (main_window_display.cpp)
+    void connectDisplayCommands();
+    void connectViewMouseAndKeys();
+    void C_MItem_TerminblockauswahlClick();
+
     // The countdown arrives with the timer; every command stops it first.
     void stopCountdown() {}
 
@@ -170,6 +176,7 @@ class TC_FORM_Haupt final : public QMainWindow
     std::array<QAction*, kCommandCount> m_actions{};
     std::array<QPushButton*, kPushButtonCount> m_buttons{};
     TC_Form_Eingabe* m_input = nullptr;
+    ViewAppearance* m_appearance = nullptr;
 };
 
 } // namespace notavi::gui
