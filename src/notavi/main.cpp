@@ -7,6 +7,7 @@
 #include "gui/app/program_info.h"
 #include "gui/app/tc_form_haupt.h"
 #include "gui/platform/beeper.h"
+#include "gui/platform/font_stand_ins.h"
 #include "gui/platform/german_formats.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/qt_translations.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
         qWarning(
             "Die deutschen Texte von Qt (qtbase_de.qm) fehlen: Tastenk\xC3\xBCrzel und Kontextmen\xC3\xBCs "
             "erscheinen in der Sprache des Systems.");
+    installFontStandIns();
 
     SystemBeeper beeper;
     QtMessageBoxes boxes(beeper);

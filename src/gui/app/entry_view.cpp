@@ -2,9 +2,14 @@
 
 #include "gui/platform/text_conversion.h"
 
+#include <algorithm>
+
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
 
 namespace notavi::gui {
 
@@ -14,6 +19,7 @@ EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent)
     // Read-only, but with a caret the user can move to an entry.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setUndoRedoEnabled(false);
+    setMouseTracking(true);
     document()->setDocumentMargin(6);
     // Scrolling, resizing and any repaint bring new lines into sight.
     connect(this, &QPlainTextEdit::updateRequest, this, [this] { colourVisibleLines(); });
@@ -21,6 +27,7 @@ EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent)
 
 void EntryView::showEntries(const ViewEntries& entries, const ViewColours& colours, bool toLastLine)
 {
+    m_entries = entries;
     m_colours.clear();
     m_colours.reserve(entries.size());
     QString text;
@@ -44,8 +51,24 @@ void EntryView::showEntries(const ViewEntries& entries, const ViewColours& colou
 
 void EntryView::showLines(const QStringList& lines, const QColor& colour)
 {
+    m_entries.clear();
     m_colours.assign(static_cast<std::size_t>(lines.size()), colour.rgb());
     replaceText(lines.join(QLatin1Char('\n')));
+}
+
+void EntryView::recolour(const ViewColours& colours)
+{
+    if (m_entries.empty()) {
+        // Plain lines are in the font colour.
+        std::fill(m_colours.begin(), m_colours.end(), colours.fontColour.rgb());
+    } else {
+        for (std::size_t line = 0; line < m_colours.size(); ++line)
+            m_colours[line] = entryColour(m_entries[line], colours).rgb();
+    }
+    // Lines out of sight take their new colour when they come into sight.
+    m_coloured.assign(m_colours.size(), false);
+    colourVisibleLines();
+    viewport()->update();
 }
 
 QColor EntryView::lineColour(int line) const
@@ -55,10 +78,92 @@ QColor EntryView::lineColour(int line) const
     return QColor::fromRgb(m_colours[static_cast<std::size_t>(line)]);
 }
 
+// A selection that ends with a line break counts as ending on the line before it, so that the
+// caret's line is the last selected line.
+int EntryView::caretLine() const
+{
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() && cursor.position() == cursor.selectionEnd() && cursor.atBlockStart())
+        return std::max(0, cursor.blockNumber() - 1);
+    return cursor.blockNumber();
+}
+
+int EntryView::firstVisibleLine() const
+{
+    return firstVisibleBlock().blockNumber();
+}
+
+ViewPosition EntryView::position()
+{
+    ViewPosition position{firstVisibleLine(), caretLine(), {}};
+    const auto line = static_cast<std::size_t>(position.caretLine);
+    if (line < m_entries.size() && lineWrapMode() == QPlainTextEdit::NoWrap)
+        position.key = m_entries[line].sortKey();
+    return position;
+}
+
+void EntryView::restorePosition(const ViewPosition& remembered, bool scrollCaret)
+{
+    const int lines = document()->blockCount();
+    const int caret =
+        std::clamp(lineWrapMode() == QPlainTextEdit::NoWrap ? restoredCaretLine(m_entries, remembered)
+                                                            : remembered.caretLine,
+                   0, lines - 1);
+    setTextCursor(QTextCursor(document()->findBlockByNumber(caret)));
+    // A plain text edit scrolls by lines: a full screen after the first remembered line keeps it on
+    // top, else the view ends at the bottom.
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(0);
+    bar->setValue(std::min(remembered.firstVisibleLine, bar->maximum()));
+    if (scrollCaret)
+        ensureCursorVisible();
+    if (window()->isVisible())
+        setFocus();
+}
+
 void EntryView::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
     colourVisibleLines();
+}
+
+void EntryView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        Q_EMIT deletePressed();
+        event->accept();
+        return;
+    }
+    // Ctrl+R belongs to the menu's word wrap, not to the text control.
+    if (event->key() == Qt::Key_R && event->modifiers() == Qt::ControlModifier) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void EntryView::mousePressEvent(QMouseEvent* event)
+{
+    Q_EMIT mousePressed();
+    const Qt::KeyboardModifiers keys = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (event->button() == Qt::LeftButton && keys != Qt::NoModifier) {
+        // The click puts the caret on the line first, so that the command works on that entry.
+        setTextCursor(cursorForPosition(event->position().toPoint()));
+        if (keys & Qt::ControlModifier)
+            Q_EMIT changeClicked(keys & Qt::AltModifier);
+        else
+            Q_EMIT addressClicked();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void EntryView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (QToolTip::isVisible())
+        QToolTip::hideText();
+    QPlainTextEdit::mouseMoveEvent(event);
 }
 
 void EntryView::replaceText(const QString& text)

@@ -4,6 +4,7 @@
 // selection, copying and word wrap. A year view holds some hundred thousand lines, so the text goes
 // in as one plain text, and the colours are given to the lines only when they come into sight.
 
+#include "core/app/view_position.h"
 #include "core/engine/view_entry.h"
 #include "gui/app/view_renderer.h"
 
@@ -29,16 +30,37 @@ class EntryView final : public QPlainTextEdit
     // Replaces the text by plain lines in one colour (waiting notes, the load failure).
     void showLines(const QStringList& lines, const QColor& colour);
 
+    // Colours the shown lines again, the text and the caret untouched.
+    void recolour(const ViewColours& colours);
+
     // The colour the line is painted in.
     QColor lineColour(int line) const;
 
+    // Where the user stands: the first line in sight, the caret's line and the sort key of its entry.
+    ViewPosition position();
+    // Back to the remembered day after the view was filled anew; scrollCaret brings the caret into
+    // sight afterwards.
+    void restorePosition(const ViewPosition& remembered, bool scrollCaret);
+
+  Q_SIGNALS:
+    void mousePressed();              // any button
+    void changeClicked(bool altHeld); // Ctrl + left click, the caret put on the clicked line
+    void addressClicked();            // Alt + left click without Ctrl, likewise
+    void deletePressed();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     void replaceText(const QString& text);
     void colourVisibleLines();
+    int caretLine() const;
+    int firstVisibleLine() const;
 
+    ViewEntries m_entries;       // what the lines show; empty for plain lines
     std::vector<QRgb> m_colours; // per line
     std::vector<bool> m_coloured;
 };

@@ -34,6 +34,8 @@ constexpr Command kAvailableCommands[] = {
     Command::C_MItem_WTagRest,
     Command::C_MItem_Leerzeile,
     Command::C_MItem_SpeicherAnsicht,
+    Command::C_MItem_Tooltip,
+    Command::C_MItem_Anzeigedauer,
     Command::C_MItem_Zeilenumbruch,
     Command::C_MItem_Schaltflaechenleiste,
     Command::C_MItem_Symbolleiste,
@@ -42,6 +44,7 @@ constexpr Command kAvailableCommands[] = {
     Command::C_MItem_Vor,
     Command::C_MItem_Zurueck,
     Command::C_MItem_eingeben,
+    Command::C_MItem_Terminblockauswahl,
     Command::C_MItem_speichern,
     Command::C_MItem_Geburtstage,
     Command::C_MItem_GeburtstageMit,
@@ -68,10 +71,19 @@ constexpr Command kAvailableCommands[] = {
     Command::C_MItem_Vollmond,
     Command::C_MItem_AbnHalbmond,
     Command::C_MItem_Uhrzeit,
+    Command::C_MItem_Schrift,
+    Command::C_MItem_Hintergrund,
     Command::C_MItem_Hintergrund_Windows,
+    Command::C_MItem_Hintergrund_persoenlich,
+    Command::C_MItem_Skin,
+    Command::C_MItem_Classic,
+    Command::C_MItem_Modern,
+    Command::C_MItem_SilberBlau,
+    Command::C_MItem_GruenGelb,
     Command::C_MItem_Dialogfenster,
     Command::C_MItem_Wecker,
     Command::C_MItem_TimerSetzen,
+    Command::C_MItem_Terminblockfarbe,
     Command::C_MItem_URLabfrage,
     Command::C_MItem_LoeschenStart,
     Command::C_MItem_LoeschenFrist,
@@ -341,13 +353,16 @@ void TC_FORM_Haupt::connectOptionToggles()
 void TC_FORM_Haupt::C_MItem_WochentagClick(QAction* item)
 {
     stopCountdown();
+    const ViewPosition place = C_RE_TerminAnzeige->position();
     for (const ViewSwitch& entry : kWeekdaySwitches)
         if (item == action(entry.name) || item == action(entry.contextTwin))
             m_state.settings().view.*entry.value = !(m_state.settings().view.*entry.value);
     applyMenuChecks();
     saveSection(SettingsSection::View);
-    if (m_viewComputed && m_state.fileLoaded())
+    if (m_viewComputed && m_state.fileLoaded()) {
         evaluate();
+        C_RE_TerminAnzeige->restorePosition(place, true);
+    }
 }
 
 void TC_FORM_Haupt::C_MItem_TerminblockClick(QAction* item)
@@ -389,12 +404,13 @@ void TC_FORM_Haupt::C_MItem_TBMondphasenClick(QAction* item)
 void TC_FORM_Haupt::C_MItem_ZeilenumbruchClick()
 {
     stopCountdown();
+    const ViewPosition place = C_RE_TerminAnzeige->position();
     m_state.settings().view.wordWrap = !m_state.settings().view.wordWrap;
     applyMenuChecks();
     applyMainSettings();
     saveSection(SettingsSection::View);
-    if (m_viewComputed && m_state.fileLoaded())
-        render();
+    C_RE_TerminAnzeige->recolour(viewColours());
+    C_RE_TerminAnzeige->restorePosition(place, true);
 }
 
 void TC_FORM_Haupt::C_MItem_BarClick(QAction* item)

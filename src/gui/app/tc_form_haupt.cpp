@@ -67,6 +67,7 @@ TC_FORM_Haupt::TC_FORM_Haupt(const Desktop& desktop, ProgramState& state, QWidge
     fitMinimumWidthToCaptions();
     m_input = new TC_Form_Eingabe(m_desktop.boxes, this);
     m_input->setLookProvider([this] { return dialogLook(); });
+    connectDisplayCommands();
     m_alarmTicker->start();
 }
 
@@ -179,7 +180,7 @@ DisplayOptions TC_FORM_Haupt::displayOptions() const
 
 ViewColours TC_FORM_Haupt::viewColours() const
 {
-    return {m_state.settings().blockColours.codes, toQColor(m_state.settings().main.font.colour)};
+    return viewColoursOf(m_state.settings());
 }
 
 DialogLook TC_FORM_Haupt::dialogLook() const

@@ -38,6 +38,7 @@ class TC_Form_Eingabe;
 class TrayController;
 class WindowCaption;
 struct AlarmLook;
+class ViewAppearance;
 
 class TC_FORM_Haupt final : public QMainWindow
 {
@@ -170,6 +171,11 @@ class TC_FORM_Haupt final : public QMainWindow
     // Every command stops the countdown first.
     void stopCountdown();
 
+    // display options and the view's mouse and keys (main_window_display.cpp)
+    void connectDisplayCommands();
+    void connectViewMouseAndKeys();
+    void C_MItem_TerminblockauswahlClick();
+
     Desktop m_desktop;
     ProgramState& m_state;
     QString m_helpFile;
@@ -201,6 +207,7 @@ class TC_FORM_Haupt final : public QMainWindow
     std::unique_ptr<AlarmClockController> m_alarmClock;
     std::unique_ptr<CountdownController> m_countdown;
     std::unique_ptr<AlarmTicker> m_alarmTicker;
+    ViewAppearance* m_appearance = nullptr;
 };
 
 } // namespace notavi::gui

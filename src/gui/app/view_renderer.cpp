@@ -2,8 +2,14 @@
 
 #include "core/engine/entry_colour.h"
 #include "gui/platform/colours.h"
+#include "gui/platform/settings_conversion.h"
 
 namespace notavi::gui {
+
+ViewColours viewColoursOf(const Settings& settings)
+{
+    return {settings.blockColours.codes, toQColor(settings.main.font.colour)};
+}
 
 QColor entryColour(const ViewEntry& entry, const ViewColours& colours)
 {

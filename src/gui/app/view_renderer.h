@@ -2,6 +2,7 @@
 
 // The colours of the view's entries as Qt colours.
 
+#include "core/app/settings.h"
 #include "core/engine/view_entry.h"
 #include "core/model/block_catalogue.h"
 
@@ -16,6 +17,9 @@ struct ViewColours
     std::array<int, kBlockCount> blockColours{}; // colour code per block, 0 = none
     QColor fontColour;                           // the view's font colour
 };
+
+// The block colours and the font colour of the settings.
+ViewColours viewColoursOf(const Settings& settings);
 
 // The entry's own colour, else its block's colour, else the view's font colour.
 QColor entryColour(const ViewEntry& entry, const ViewColours& colours);

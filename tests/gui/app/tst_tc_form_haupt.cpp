@@ -4,6 +4,7 @@
 #include "core/model/block_catalogue.h"
 #include "core/model/default_file.h"
 #include "core/model/windows1252.h"
+#include "gui/app/entry_view.h"
 #include "gui/app/tc_form_haupt.h"
 #include "gui/dialogs/date_picker.h"
 #include "gui/dialogs/tc_form_eingabe.h"
@@ -15,7 +16,10 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,7 +28,9 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 using namespace notavi;
 using namespace notavi::gui;
@@ -105,6 +111,18 @@ class TestMainWindow : public QObject
     void minimisingGoesIntoTheTrayOnlyWhereItCan_data();
     void minimisingGoesIntoTheTrayOnlyWhereItCan();
     void settingThePeriodOffersTheAutomaticDeletion();
+    // display options
+    void ownColourBeatsBlockColourBeatsFontColour();
+    void sillauDressesTheViewTheDialogsAndTheEditorsSections();
+    void uncheckingAllFourPhasesUnchecksTheMoonItem();
+    void blockSelectionIsTakenOverAndSavedOnlyWhenAsked_data();
+    void blockSelectionIsTakenOverAndSavedOnlyWhenAsked();
+    void togglingAnOptionWritesOnlyItsSection_data();
+    void togglingAnOptionWritesOnlyItsSection();
+    void afterAFontChangeTheCaretStaysOnItsEntry();
+    void thePersonalColourBecomesTheBackground();
+    void tooltipsFollowTheirSwitchAndDisplayTime();
+    void theViewConsumesCtrlRAndHidesTooltipsOnMouseMoves();
 };
 
 void TestMainWindow::firstStartWritesTheDefaultFile()
@@ -137,8 +155,7 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
 {
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
-    for (const char* name :
-         {"C_MItem_Drucken", "C_MItem_Terminblockauswahl", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
+    for (const char* name : {"C_MItem_Drucken", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
         QVERIFY2(item(window, name), name);
         QVERIFY2(!item(window, name)->isEnabled(), name);
     }
@@ -801,6 +818,337 @@ void TestMainWindow::settingThePeriodOffersTheAutomaticDeletion()
     // A new period while it is on asks nothing more.
     item(window, "C_MItem_LoeschenFrist")->trigger();
     QCOMPARE(rig.fake.boxes.shown.size(), 2);
+}
+
+// --- display options ---------------------------------------------------------------------------
+
+namespace {
+
+EntryView* viewOf(TC_FORM_Haupt& window)
+{
+    return window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
+}
+
+// Runs the command and answers the dialog it opens modally.
+template <typename Dialog> void answerDialog(QAction* command, const std::function<void(Dialog&)>& answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no modal dialog of the expected class");
+        answer(*dialog);
+    });
+    command->trigger();
+}
+
+void clickButton(QDialog& dialog, const char* name)
+{
+    dialog.findChild<QPushButton*>(QLatin1String(name))->click();
+}
+
+// The names of the sections notavi.ini holds.
+QStringList sectionsOf(const QString& ini)
+{
+    QStringList sections;
+    for (const QString& line : ini.split(QStringLiteral("\r\n")))
+        if (line.startsWith(QLatin1Char('[')))
+            sections << line;
+    return sections;
+}
+
+} // namespace
+
+void TestMainWindow::ownColourBeatsBlockColourBeatsFontColour()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 ~05~ Zahnarzt", "09.12.2026 Friseur"}},
+                                {BlockKind::Weekly, {"Do Chorprobe"}}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt"), QString(),
+                                             QStringLiteral("\u00DCbermorgen (Mittwoch) Friseur"), QString(),
+                                             QStringLiteral("In 3 Tagen (Donnerstag) Chorprobe")}));
+    viewOf(window)->setTextCursor(QTextCursor(viewOf(window)->document()->findBlockByNumber(2)));
+    // One-time appointments red, weekly ones through the dialog's reset back to the font colour.
+    answerDialog<QDialog>(item(window, "C_MItem_Terminblockfarbe"), [](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("C_CMBX_EinmaligeTermine"))->setCurrentIndex(10);
+        clickButton(dialog, "C_PSBT_OK");
+    });
+    const QColor font = QApplication::palette().color(QPalette::Text);
+    QList<QColor> colours = viewLineColours(window);
+    QCOMPARE(colours[0], QColor(0x00, 0x00, 0x80));          // its own navy wins over the block's red
+    QCOMPARE(colours[2], QColor(0xFF, 0x00, 0x00));          // the block's colour
+    QCOMPARE(colours[4], font);                              // no colour at all
+    QCOMPARE(viewOf(window)->textCursor().blockNumber(), 2); // recoloured in place
+    QVERIFY(rig.settingsText().contains(QStringLiteral("[TBlockfarbe]\r\n0=0")));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("12=10")));
+
+    answerDialog<QDialog>(item(window, "C_MItem_Terminblockfarbe"), [](QDialog& dialog) {
+        clickButton(dialog, "C_PSBT_Standard");
+        clickButton(dialog, "C_PSBT_OK");
+    });
+    colours = viewLineColours(window);
+    QCOMPARE(colours[0], QColor(0x00, 0x00, 0x80));
+    QCOMPARE(colours[2], font);
+}
+
+void TestMainWindow::sillauDressesTheViewTheDialogsAndTheEditorsSections()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}}));
+    rig.writeSettings(kNoComputedBlocks + QStringLiteral("[Editor]\r\nWidth=700\r\n[Haupt]\r\n"
+                                                         "C_MItem_Dialogfenster=0\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    item(window, "C_MItem_SilberBlau")->trigger();
+
+    const QColor navy(0x00, 0x00, 0x80);
+    const QColor silver(0xC0, 0xC0, 0xC0);
+    EntryView* view = viewOf(window);
+    QCOMPARE(view->font().family(), QStringLiteral("Times New Roman"));
+    QVERIFY2(QStringList({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")})
+                 .contains(QFontInfo(view->font()).family()),
+             qPrintable(QFontInfo(view->font()).family()));
+    QCOMPARE(view->font().pointSize(), 12);
+    QVERIFY(!view->font().bold());
+    QCOMPARE(view->palette().color(QPalette::Base), navy);
+    QCOMPARE(viewLineColours(window)[0], silver);
+    QVERIFY(item(window, "C_MItem_Dialogfenster")->isChecked());
+    QVERIFY(item(window, "C_MItem_Hintergrund_persoenlich")->isChecked());
+    QVERIFY(!item(window, "C_MItem_Hintergrund_Windows")->isChecked());
+
+    // The dialogs follow the view.
+    QColor inputBackground, inputText;
+    window.inputDialog().setRunModal([&] {
+        inputBackground = window.inputDialog().palette().color(QPalette::Window);
+        inputText = window.inputDialog().palette().color(QPalette::WindowText);
+        return int(QDialog::Rejected);
+    });
+    item(window, "C_MItem_Anzeigedauer")->trigger();
+    QCOMPARE(inputBackground, navy);
+    QCOMPARE(inputText, silver);
+    QColor choiceBackground;
+    answerDialog<QDialog>(item(window, "C_MItem_Terminblockauswahl"), [&](QDialog& dialog) {
+        choiceBackground = dialog.palette().color(QPalette::Window);
+        dialog.reject();
+    });
+    QCOMPARE(choiceBackground, navy);
+
+    // The editor takes the same look from its sections when it opens; its place stays.
+    const QString ini = rig.settingsText();
+    const QString editor = ini.section(QStringLiteral("[Editor]"), 1).section(QLatin1Char('['), 0, 0);
+    for (const char* line :
+         {"Width=700", "Font.Name=Times New Roman", "Font.Size=12", "Font.Color=12632256",
+          "Font.Style.fsBold=0", "C_RE_Termin-WindowsFarbe=0", "C_RE_Termin.Color=8388608"})
+        QVERIFY2(editor.contains(QLatin1String(line)), qPrintable(editor));
+    const QString checkList =
+        ini.section(QStringLiteral("[Pr\u00FCfliste]"), 1).section(QLatin1Char('['), 0, 0);
+    for (const char* line : {"Font.Color=65535", "Font.Style.fsBold=1", "C_LSBX_Fehler.Color=12615680"})
+        QVERIFY2(checkList.contains(QLatin1String(line)), qPrintable(checkList));
+    QVERIFY(ini.contains(QStringLiteral("C_MItem_Dialogfenster=1")));
+
+    // ... and the next start reads the view's look back.
+    window.close();
+    TC_FORM_Haupt& again = rig.start();
+    QCOMPARE(viewOf(again)->font().pointSize(), 12);
+    QCOMPARE(viewOf(again)->palette().color(QPalette::Base), navy);
+}
+
+void TestMainWindow::uncheckingAllFourPhasesUnchecksTheMoonItem()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    const char* const phases[] = {"C_MItem_Neumond", "C_MItem_ZunHalbmond", "C_MItem_Vollmond",
+                                  "C_MItem_AbnHalbmond"};
+    for (const char* phase : phases) {
+        QVERIFY(item(window, "C_MItem_Mondphasen")->isChecked());
+        item(window, phase)->trigger();
+    }
+    QVERIFY(!item(window, "C_MItem_Mondphasen")->isChecked());
+    QVERIFY(!viewLines(window).join(QLatin1Char(' ')).contains(QStringLiteral("mond")));
+    item(window, "C_MItem_Vollmond")->trigger();
+    QVERIFY(item(window, "C_MItem_Mondphasen")->isChecked());
+}
+
+void TestMainWindow::blockSelectionIsTakenOverAndSavedOnlyWhenAsked_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("takenOver");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("&Ok") << "C_PSBT_OK" << true << false;
+    QTest::newRow("Ok && S&peichern") << "C_PSBT_OKSpeichern" << true << true;
+    QTest::newRow("&Abbrechen") << "C_PSBT_Abbrechen" << false << false;
+}
+
+void TestMainWindow::blockSelectionIsTakenOverAndSavedOnlyWhenAsked()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, takenOver);
+    QFETCH(bool, saved);
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}}));
+    TC_FORM_Haupt& window = rig.start();
+    answerDialog<QDialog>(item(window, "C_MItem_Terminblockauswahl"), [&](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("C_CHBX_EinmaligeTermine"))->click();
+        dialog.findChild<QCheckBox*>(QStringLiteral("C_CHBX_GeburtstagMit"))->click();
+        clickButton(dialog, button.toLatin1().constData());
+    });
+    QCOMPARE(!item(window, "C_MItem_EinmaligeTermine")->isChecked(), takenOver);
+    QCOMPARE(item(window, "C_MItem_GeburtstageMit")->isChecked(), takenOver);
+    QCOMPARE(!viewLines(window).contains(QStringLiteral("Morgen (Dienstag) Zahnarzt")), takenOver);
+    QCOMPARE(rig.settingsText().contains(QStringLiteral("C_MItem_EinmaligeTermine=0")), saved);
+    QCOMPARE(rig.settingsText().contains(QStringLiteral("[Terminblock]")), saved);
+}
+
+void TestMainWindow::togglingAnOptionWritesOnlyItsSection_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("section");
+    QTest::newRow("tooltips") << "C_MItem_Tooltip"
+                              << "Tooltipp=0"
+                              << "[Tooltipp]";
+    QTest::newRow("word wrap") << "C_MItem_Zeilenumbruch"
+                               << "C_MItem_Zeilenumbruch=1"
+                               << "[Anzeige]";
+    QTest::newRow("weekday rest") << "C_MItem_WTagRest"
+                                  << "C_MItem_WTagRest=0"
+                                  << "[Anzeige]";
+    QTest::newRow("wide caret") << "C_MItem_Cursor"
+                                << "C_MItem_Cursor=1"
+                                << "[Anzeige]";
+    QTest::newRow("dialogs follow the view") << "C_MItem_Dialogfenster"
+                                             << "C_MItem_Dialogfenster=0"
+                                             << "[Haupt]";
+    QTest::newRow("windows background") << "C_MItem_Hintergrund_Windows"
+                                        << "C_RE_TerminAnzeige-WindowsFarbe=1"
+                                        << "[Haupt]";
+    QTest::newRow("ask before a web address") << "C_MItem_URLabfrage"
+                                              << "C_MItem_URLabfrage=0"
+                                              << "[Extras]";
+    QTest::newRow("a block: kept until saved") << "C_MItem_Namenstage" << QString() << QString();
+}
+
+void TestMainWindow::togglingAnOptionWritesOnlyItsSection()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, line);
+    QFETCH(QString, section);
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    item(window, command.toLatin1().constData())->trigger();
+    const QString ini = rig.settingsText();
+    QCOMPARE(sectionsOf(ini), section.isEmpty() ? QStringList() : QStringList({section}));
+    QVERIFY2(ini.contains(line), qPrintable(ini));
+    const bool checked = item(window, command.toLatin1().constData())->isChecked();
+    window.close();
+    TC_FORM_Haupt& again = rig.start(); // read back at the next start
+    if (!section.isEmpty())
+        QCOMPARE(item(again, command.toLatin1().constData())->isChecked(), checked);
+}
+
+void TestMainWindow::afterAFontChangeTheCaretStaysOnItsEntry()
+{
+    MainWindowRig rig("07.12.2026");
+    QStringList appointments;
+    for (int day = 8; day <= 31; ++day)
+        appointments << QStringLiteral("%1.12.2026 Termin %1").arg(day);
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, appointments}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    tabs(window)->setCurrentIndex(1);
+    showActive(window);
+    EntryView* view = viewOf(window);
+    const QTextBlock line = view->document()->find(QStringLiteral("Termin 23")).block();
+    QVERIFY(line.blockNumber() > 20); // far enough down to need scrolling
+    view->setTextCursor(QTextCursor(line));
+    const QString entry = line.text();
+    QFont chosen(QStringLiteral("Liberation Serif"), 16);
+    rig.fake.dialogs.fonts.push_back(chosen);
+    item(window, "C_MItem_Schrift")->trigger();
+    QCOMPARE(rig.fake.dialogs.asked, QStringList({QStringLiteral("Schriftart Notavi")}));
+    QCOMPARE(view->font().pointSize(), 16);
+    QCOMPARE(view->textCursor().block().text(), entry);
+    QVERIFY(view->cursorRect().top() >= 0 && view->cursorRect().bottom() <= view->viewport()->height());
+    QVERIFY(rig.settingsText().contains(QStringLiteral("Font.Name=Liberation Serif")));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("Font.Size=16")));
+
+    item(window, "C_MItem_Schrift")->trigger(); // cancelled: nothing changes
+    QCOMPARE(view->font().pointSize(), 16);
+
+    // A recomputation with other texts brings the caret back to the same entry, too.
+    item(window, "C_MItem_WTagRest")->trigger();
+    QVERIFY(view->textCursor().block().text() != entry);
+    QVERIFY(view->textCursor().block().text().endsWith(QStringLiteral("Termin 23")));
+}
+
+void TestMainWindow::thePersonalColourBecomesTheBackground()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeSettings(QStringLiteral("[Haupt]\r\nC_RE_TerminAnzeige-WindowsFarbe=1\r\n"));
+    TC_FORM_Haupt& window = rig.start();
+    QVERIFY(item(window, "C_MItem_Hintergrund_Windows")->isChecked());
+    rig.fake.dialogs.colours.push_back(QColor(0x12, 0x34, 0x56));
+    item(window, "C_MItem_Hintergrund_persoenlich")->trigger();
+    QCOMPARE(rig.fake.dialogs.asked, QStringList({QStringLiteral("Hintergrundfarbe Notavi")}));
+    QCOMPARE(viewOf(window)->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+    QVERIFY(item(window, "C_MItem_Hintergrund_persoenlich")->isChecked());
+    QVERIFY(!item(window, "C_MItem_Hintergrund_Windows")->isChecked());
+    QVERIFY(rig.settingsText().contains(QStringLiteral("C_RE_TerminAnzeige.Color=5649426")));
+    // Windows colour and back: the personal colour returns.
+    item(window, "C_MItem_Hintergrund_Windows")->trigger();
+    item(window, "C_MItem_Hintergrund_Windows")->trigger();
+    QCOMPARE(viewOf(window)->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+}
+
+void TestMainWindow::tooltipsFollowTheirSwitchAndDisplayTime()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    showActive(window);
+    auto* today = window.findChild<QToolButton*>(QStringLiteral("C_TBu_Heute"));
+    auto askForHint = [&] {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return QStringLiteral("<the last hint stays>");
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), today->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(today, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(askForHint(), QStringLiteral("Auswertungsdatum auf heute setzen"));
+    item(window, "C_MItem_Tooltip")->trigger();
+    QVERIFY(!item(window, "C_MItem_Tooltip")->isChecked());
+    QCOMPARE(askForHint(), QString());
+
+    window.inputDialog().setRunModal([&] {
+        auto* edit = window.inputDialog().findChild<QLineEdit*>(QStringLiteral("C_EDTX_Eingabe"));
+        edit->setText(QStringLiteral("5000"));
+        return int(QDialog::Accepted);
+    });
+    item(window, "C_MItem_Anzeigedauer")->trigger();
+    QVERIFY(item(window, "C_MItem_Tooltip")->isChecked()); // a display time switches them on
+    QCOMPARE(askForHint(), QStringLiteral("Auswertungsdatum auf heute setzen"));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("[Tooltipp]\r\nTooltipp=1\r\nAnzeigedauer=5000")));
+}
+
+void TestMainWindow::theViewConsumesCtrlRAndHidesTooltipsOnMouseMoves()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt"}}}));
+    rig.writeSettings(kNoComputedBlocks);
+    TC_FORM_Haupt& window = rig.start();
+    showActive(window);
+    EntryView* view = viewOf(window);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_R, Qt::ControlModifier); // the menu's word wrap, once
+    QVERIFY(item(window, "C_MItem_Zeilenumbruch")->isChecked());
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
+    QTest::keyClick(view, Qt::Key_Delete); // no delete command yet: nothing happens
+    QCOMPARE(viewLines(window), QStringList({QStringLiteral("Morgen (Dienstag) Zahnarzt")}));
+
+    QToolTip::showText(view->mapToGlobal(QPoint(10, 10)), QStringLiteral("Hinweis"), view);
+    QVERIFY(QToolTip::isVisible());
+    QTest::mouseMove(view->viewport(), QPoint(30, 20));
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 NOTAVI_GUI_TEST_MAIN(TestMainWindow)

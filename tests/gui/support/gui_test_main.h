@@ -3,6 +3,7 @@
 // One main for every Qt test program: offscreen unless told otherwise, the Fusion style without the
 // desktop's settings, and the program's own German formats.
 
+#include "gui/platform/font_stand_ins.h"
 #include "gui/platform/german_formats.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
         QApplication application(argc, argv);                                                                \
         QApplication::setStyle(QStringLiteral("Fusion"));                                                    \
         notavi::gui::applyGermanFormats();                                                                   \
+        notavi::gui::installFontStandIns();                                                                  \
         TestClass test;                                                                                      \
         return QTest::qExec(&test, argc, argv);                                                              \
     }
