@@ -50,7 +50,7 @@ class TestMainEditorCommand : public QObject
     void editorButtonAndMenuAreEnabled()
     {
         MainWindowRig rig("15.06.2025");
-        rig.writeDataFile(defaultFileWith({}));
+        rig.writeDataFile(fileWith({}));
         TC_FORM_Haupt& window = rig.start();
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("C_PSBT_Termineditor"))->isEnabled());
         QVERIFY(window.action(Command::C_MItem_bearbeiten)->isEnabled());
@@ -60,7 +60,7 @@ class TestMainEditorCommand : public QObject
     void savedChangeIsEvaluatedAtOnce()
     {
         MainWindowRig rig("15.06.2025");
-        rig.writeDataFile(defaultFileWith({}));
+        rig.writeDataFile(fileWith({}));
         TC_FORM_Haupt& window = rig.start();
         QVERIFY(!viewLines(window).join(QLatin1Char('\n')).contains(QStringLiteral("Zahnarzt")));
         whileEditorOpen([](TC_FORM_Editor& editor) {
@@ -76,7 +76,7 @@ class TestMainEditorCommand : public QObject
     void closingWithoutSavingKeepsTheView()
     {
         MainWindowRig rig("15.06.2025");
-        rig.writeDataFile(defaultFileWith({{BlockKind::OneTime, {kToday}}}));
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, {kToday}}}));
         TC_FORM_Haupt& window = rig.start();
         const QStringList before = viewLines(window);
         rig.state().setLineErrorState(LineErrorState::Silenced);
@@ -95,7 +95,7 @@ class TestMainEditorCommand : public QObject
     void theProgramKnowsWhileTheEditorIsOpen()
     {
         MainWindowRig rig("15.06.2025");
-        rig.writeDataFile(defaultFileWith({}));
+        rig.writeDataFile(fileWith({}));
         TC_FORM_Haupt& window = rig.start();
         bool openMeanwhile = false;
         ProgramState& state = rig.state();

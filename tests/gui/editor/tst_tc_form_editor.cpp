@@ -69,7 +69,7 @@ const QString kWeekly = QStringLiteral("Mo Sport");
 
 QStringList sampleFile()
 {
-    return defaultFileWith({{BlockKind::Birthdays, {kBirthday, kNoDate}},
+    return fileWith({{BlockKind::Birthdays, {kBirthday, kNoDate}},
                             {BlockKind::Weekly, {kWeekly}},
                             {BlockKind::SchoolHolidays, {kHoliday}}});
 }

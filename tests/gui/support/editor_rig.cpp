@@ -60,19 +60,6 @@ TC_FORM_Editor& EditorRig::open(bool shown)
     return *m_editor;
 }
 
-QStringList defaultFileWith(const std::vector<std::pair<BlockKind, QStringList>>& blocks)
-{
-    QStringList lines;
-    for (const std::string& line : defaultFile()) {
-        lines << fromCp1252(line);
-        const std::optional<int> header = BlockCatalogue::headerBlock(line);
-        for (const auto& [block, appointments] : blocks)
-            if (header == blockNumber(block))
-                lines << appointments;
-    }
-    return lines;
-}
-
 QStringList editorLines(const TC_FORM_Editor& editor)
 {
     QStringList lines;

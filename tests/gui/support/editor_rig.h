@@ -8,6 +8,7 @@
 #include "core/model/file_system.h"
 #include "gui/editor/tc_form_editor.h"
 #include "support/fake_desktop.h"
+#include "support/main_window_rig.h"
 
 #include <memory>
 #include <utility>
@@ -47,8 +48,6 @@ class EditorRig
     std::unique_ptr<TC_FORM_Editor> m_editor;
 };
 
-// The default file with appointment lines (UTF-8) directly below the header of their blocks.
-QStringList defaultFileWith(const std::vector<std::pair<BlockKind, QStringList>>& blocks);
 
 // The text as the editor's document holds it, one string per line (UTF-8 side).
 QStringList editorLines(const TC_FORM_Editor& editor);
