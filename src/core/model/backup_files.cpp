@@ -39,13 +39,15 @@ RestoreStatus restoreBackup(FileSystem& fs, const Path& baseFolder, const Path& 
 {
     if (isDataFile(chosen, baseFolder))
         return RestoreStatus::RefusedDataFileItself;
-    return copyAtomically(fs, chosen, baseFolder / kDataFileName, baseFolder / kDataFileName) ? RestoreStatus::Restored
-                                                                  : RestoreStatus::CopyFailed;
+    return copyAtomically(fs, chosen, baseFolder / kDataFileName, baseFolder / kDataFileName)
+               ? RestoreStatus::Restored
+               : RestoreStatus::CopyFailed;
 }
 
 bool loadBackupFile(FileSystem& fs, const Path& baseFolder)
 {
-    return copyAtomically(fs, baseFolder / kBackupFileName, baseFolder / kDataFileName, baseFolder / kDataFileName);
+    return copyAtomically(fs, baseFolder / kBackupFileName, baseFolder / kDataFileName,
+                          baseFolder / kDataFileName);
 }
 
 } // namespace notavi

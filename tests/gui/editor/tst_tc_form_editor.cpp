@@ -70,8 +70,8 @@ const QString kWeekly = QStringLiteral("Mo Sport");
 QStringList sampleFile()
 {
     return fileWith({{BlockKind::Birthdays, {kBirthday, kNoDate}},
-                            {BlockKind::Weekly, {kWeekly}},
-                            {BlockKind::SchoolHolidays, {kHoliday}}});
+                     {BlockKind::Weekly, {kWeekly}},
+                     {BlockKind::SchoolHolidays, {kHoliday}}});
 }
 
 } // namespace

@@ -48,7 +48,6 @@ class EditorRig
     std::unique_ptr<TC_FORM_Editor> m_editor;
 };
 
-
 // The text as the editor's document holds it, one string per line (UTF-8 side).
 QStringList editorLines(const TC_FORM_Editor& editor);
 
