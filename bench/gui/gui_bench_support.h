@@ -56,9 +56,10 @@ struct BenchDesktop
     gui::QtCommonDialogs dialogs;
     gui::QtTimers timers;
     gui::SystemTray tray;
+    gui::SystemClipboard clipboard;
     RealFileSystem files;
 
-    gui::Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray}; }
+    gui::Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}; }
 };
 
 } // namespace notavi::bench

@@ -1,16 +1,32 @@
 #!/bin/sh
-# Takes docs/screenshots/editor.png again: the editor with its calendar panel on the appointment
-# file and settings beside this script, for the day given (the committed picture: 07.12.2026).
-# The window is painted by the program itself, so no X server is needed.
+# Takes docs/screenshots/editor.png again: the program starts on a virtual screen of 1280 x 900 with
+# a window manager, the appointment file and settings beside this script; Ctrl+E opens the editor
+# with its calendar panel, and the screen is taken.
 #
-#   docs/screenshots/editor.sh [path/to/editor_screenshot] [TT.MM.JJJJ]
+#   docs/screenshots/editor.sh [path/to/notavi]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-program=${1:-$here/../../build/ci/bench/editor_screenshot}
-day=${2:-07.12.2026}
+program=${1:-$here/../../build/ci/src/notavi/notavi}
+sh "$here/../../scripts/install-deps.sh" xvfb xauth imagemagick xdotool openbox
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$here/editor.dat" "$work/notavi.dat"
-cp "$here/editor.ini" "$work/notavi.ini"
-: > "$work/notavi.por"
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$program" "$work" "$here/editor.png" "$day"
+mkdir -p "$work/Notavi"
+cp "$here/editor.dat" "$work/Notavi/notavi.dat"
+cp "$here/editor.ini" "$work/Notavi/notavi.ini"
+cat > "$work/take.sh" <<SCRIPT
+#!/bin/sh
+openbox >/dev/null 2>&1 &
+sleep 1
+"$program" &
+pid=\$!
+window=\$(xdotool search --sync --name '^Notavi\$' | head -n 1)
+xdotool windowactivate --sync "\$window"
+sleep 1
+xdotool key ctrl+e
+xdotool search --sync --name '^Termineditor\$' >/dev/null
+sleep 2
+import -window root "$here/editor.png"
+kill \$pid
+SCRIPT
+chmod +x "$work/take.sh"
+XDG_DATA_HOME="$work" xvfb-run -a -s "-screen 0 1280x900x24" "$work/take.sh"
