@@ -53,11 +53,27 @@ void MainEditorCommand::C_MItem_bearbeitenClick()
     });
     const bool saved = runner.openModal();
     m_state.setLineErrorState(messages);
-    auto* view = m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
     if (!saved && m_state.fileLoaded()) {
-        view->viewport()->update();
+        m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"))->viewport()->update();
         return;
     }
+    reloadKeepingPlace();
+}
+
+bool MainEditorCommand::runHidden(const std::function<void(TC_FORM_Editor&)>& command)
+{
+    EditorRunner runner(m_desktop, m_state, &m_window);
+    const bool saved = runner.runHidden(command);
+    if (saved)
+        reloadKeepingPlace();
+    else if (m_window.isVisible())
+        m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"))->setFocus();
+    return saved;
+}
+
+void MainEditorCommand::reloadKeepingPlace()
+{
+    auto* view = m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
     const ViewPlace place = placeOf(*view);
     m_window.C_MItem_neuladenClick(false);
     restorePlace(*view, place);

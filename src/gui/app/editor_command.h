@@ -6,8 +6,11 @@
 #include "core/app/program_state.h"
 #include "gui/platform/desktop.h"
 
+#include <functional>
+
 namespace notavi::gui {
 
+class TC_FORM_Editor;
 class TC_FORM_Haupt;
 
 class MainEditorCommand
@@ -16,8 +19,15 @@ class MainEditorCommand
     MainEditorCommand(TC_FORM_Haupt& window, const Desktop& desktop, ProgramState& state);
 
     void C_MItem_bearbeitenClick();
+    // The frame of the commands that change the file: `command` runs on the editor created
+    // invisibly, which saves a changed text on closing; after a save the view is evaluated again
+    // and keeps the user's place. True when the file was saved.
+    bool runHidden(const std::function<void(TC_FORM_Editor&)>& command);
 
   private:
+    // After the editor saved: the file loaded and evaluated again, the view at the user's place.
+    void reloadKeepingPlace();
+
     TC_FORM_Haupt& m_window;
     Desktop m_desktop;
     ProgramState& m_state;

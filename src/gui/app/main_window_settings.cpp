@@ -30,6 +30,11 @@ constexpr Command kAvailableCommands[] = {
     Command::C_MItem_Notepad,
     Command::C_MItem_bearbeiten,
     Command::C_KMItem_bearbeiten,
+    Command::C_KMitem_TerminLoeschen,
+    Command::C_MItem_Verstrichene,
+    Command::C_KMItem_Verstrichene,
+    Command::C_MItem_Aktivieren,
+    Command::C_KMItem_Aktivieren,
     Command::C_MItem_WTagHeute,
     Command::C_MItem_WTagRest,
     Command::C_MItem_Leerzeile,
@@ -162,6 +167,7 @@ void TC_FORM_Haupt::updateCommandStates()
     // The push buttons of the entry dialogs: disabled until those exist.
     for (QPushButton* button : m_buttons)
         button->setEnabled(button == m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)]);
+    m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_loeschen)]->setEnabled(appointments);
 }
 
 namespace {

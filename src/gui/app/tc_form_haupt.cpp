@@ -15,6 +15,7 @@
 #include "gui/app/program_info.h"
 #include "gui/app/tc_form_info.h"
 #include "gui/app/tray_controller.h"
+#include "gui/app/view_file_commands.h"
 #include "gui/app/window_caption.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/german_formats.h"
@@ -86,10 +87,13 @@ void TC_FORM_Haupt::FormCreate()
         stopCountdown();
     m_state.loadSettings(SettingsSection::Countdown);
     m_countdown->startFromSettings();
-    if (loadFile())
+    if (loadFile()) {
+        if (deleteExpiredAtStart(m_desktop, m_state, this))
+            loadFile();
         evaluate();
-    else
+    } else {
         setTabCaptions();
+    }
 }
 
 void TC_FORM_Haupt::loadStartSettings()
@@ -430,6 +434,21 @@ void TC_FORM_Haupt::connectCommands()
         });
     connect(m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)], &QPushButton::clicked,
             action(Command::C_MItem_bearbeiten), &QAction::trigger);
+    auto* fileCommands = new ViewFileCommands(*this, *C_RE_TerminAnzeige, m_desktop, m_state);
+    const std::pair<Command, void (ViewFileCommands::*)()> fileStarters[] = {
+        {Command::C_KMitem_TerminLoeschen, &ViewFileCommands::C_PSBT_loeschenClick},
+        {Command::C_MItem_Verstrichene, &ViewFileCommands::C_MItem_VerstricheneClick},
+        {Command::C_KMItem_Verstrichene, &ViewFileCommands::C_MItem_VerstricheneClick},
+        {Command::C_MItem_Aktivieren, &ViewFileCommands::C_MItem_AktivierenClick},
+        {Command::C_KMItem_Aktivieren, &ViewFileCommands::C_MItem_AktivierenClick},
+    };
+    for (const auto& [starter, handler] : fileStarters)
+        connect(action(starter), &QAction::triggered, this, [this, fileCommands, handler = handler] {
+            stopCountdown();
+            (fileCommands->*handler)();
+        });
+    connect(m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_loeschen)], &QPushButton::clicked,
+            action(Command::C_KMitem_TerminLoeschen), &QAction::trigger);
     updateCommandStates();
 }
 

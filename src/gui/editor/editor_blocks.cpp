@@ -24,7 +24,12 @@ void TC_FORM_Editor::C_TC_TerminblockChange(int tab, bool withEmptyLine)
         selectTabQuietly(kFileStartTab);
         return;
     }
-    // The check list arrives with its own tool: until then its tab leaves the text as it is.
+    if (tab == kCheckListTab) {
+        C_MItem_AufFehlerUeberpruefenClick();
+        return;
+    }
+    if (checkListShown())
+        P_PrueflisteVerlassen();
     const std::optional<TabJump> jump = jumpOfTab(m_mirror->fileLines(), tab);
     if (!jump) {
         P_CursorPos();

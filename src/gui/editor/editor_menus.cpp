@@ -4,6 +4,7 @@
 #include "core/editor/editor_tabs.h"
 #include "gui/app/tool_icons.h"
 #include "gui/editor/calendar_panel.h"
+#include "gui/editor/check_list_panel.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/line_mirror.h"
 #include "gui/editor/tc_form_editor.h"
@@ -258,6 +259,7 @@ void TC_FORM_Editor::createControls()
     m_mirror = new LineMirror(*C_RE_Termin->document(), this);
     column->addWidget(C_TC_Terminblock);
     column->addWidget(C_RE_Termin, 1);
+    m_checkList = new CheckListPanel(*m_tabPage, *action(Cmd::C_MItem_Kalender));
 
     m_calendar = new CalendarPanel(m_desktop.clock, centre);
     C_SBAR_Editor = new QStatusBar(centre);
@@ -349,6 +351,14 @@ void TC_FORM_Editor::connectCommands()
         {Cmd::C_KMItem_TerminAendern, [this] { m_buttons[1]->click(); }},
         {Cmd::C_KMItem_ZeilenLoeschen, [this] { m_buttons[2]->click(); }},
         {Cmd::C_KMItem_Leerzeile, [this] { m_buttons[3]->click(); }},
+        {Cmd::C_MItem_Pruefliste, [this] { C_MItem_AufFehlerUeberpruefenClick(); }},
+        {Cmd::C_KMItem_Pruefliste, [this] { C_MItem_AufFehlerUeberpruefenClick(); }},
+        {Cmd::C_MItem_Sortieren, [this] { C_MItem_SortierenClick(); }},
+        {Cmd::C_KMItem_Sortieren, [this] { C_MItem_SortierenClick(); }},
+        {Cmd::C_MItem_Verstrichene, [this] { C_MItem_VerstricheneClick(); }},
+        {Cmd::C_KMItem_Verstrichene, [this] { C_MItem_VerstricheneClick(); }},
+        {Cmd::C_MItem_Aktivieren, [this] { C_MItem_AktivierenClick(); }},
+        {Cmd::C_KMItem_Aktivieren, [this] { C_MItem_AktivierenClick(); }},
         {Cmd::C_MItem_NotaviHilfe,
          [this] {
              if (m_help)
@@ -363,10 +373,16 @@ void TC_FORM_Editor::connectCommands()
     for (const auto& [command, handler] : handlers)
         connect(action(command), &QAction::triggered, this, handler);
     // Ctrl on "Leerzeile einfügen" (button or tool) also opens the new line in the change dialog.
+    connect(m_buttons[2], &QPushButton::clicked, this, [this] { C_PSBT_loeschenClick(); });
     connect(m_buttons[3], &QPushButton::clicked, this,
             [this] { C_PSBT_leerzeileClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier); });
     connect(C_TC_Terminblock, &QTabBar::currentChanged, this,
             [this](int tab) { C_TC_TerminblockChange(tab); });
+    connect(m_checkList, &CheckListPanel::jumpRequested, this, &TC_FORM_Editor::C_LSBX_FehlerDblClick);
+    connect(m_checkList, &CheckListPanel::fileStartRequested, this, [this] {
+        selectTabQuietly(kFileStartTab);
+        C_TC_TerminblockChange(kFileStartTab);
+    });
     connect(m_calendar, &CalendarPanel::dateTaken, this, &TC_FORM_Editor::C_MCal_KalenderDblClick);
     connect(m_calendar, &CalendarPanel::hideRequested, this,
             [this] { action(Cmd::C_MItem_Kalender)->trigger(); });

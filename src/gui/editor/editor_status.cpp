@@ -3,6 +3,7 @@
 
 #include "core/editor/editor_tabs.h"
 #include "core/model/info_texts.h"
+#include "gui/editor/check_list_panel.h"
 #include "gui/editor/editor_messages.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/info_area_keys.h"
@@ -46,7 +47,7 @@ void setWritable(QPlainTextEdit& text, bool writable)
 
 bool TC_FORM_Editor::checkListShown() const
 {
-    return C_TC_Terminblock->currentIndex() == kCheckListTab;
+    return m_checkList && m_checkList->shown();
 }
 
 void TC_FORM_Editor::selectTabQuietly(int tab)

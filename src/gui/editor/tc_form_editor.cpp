@@ -5,6 +5,7 @@
 #include "core/model/default_file.h"
 #include "core/model/storage_messages.h"
 #include "gui/editor/calendar_panel.h"
+#include "gui/editor/check_list_panel.h"
 #include "gui/editor/editor_messages.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/line_mirror.h"
@@ -87,6 +88,9 @@ bool TC_FORM_Editor::loadIntoText()
 
 void TC_FORM_Editor::showFileLines(const Lines& lines)
 {
+    m_checkList->hide(); // a reload, restore or new file leaves the check list
+    C_RE_Termin->show();
+    action(EditorCommand::C_MItem_AllesMarkieren)->setEnabled(true);
     C_RE_Termin->showLines(lines);
 }
 

@@ -28,6 +28,8 @@ class QToolButton;
 namespace notavi::gui {
 
 class CalendarPanel;
+class CheckListPanel;
+struct EditorToolHost;
 class EditorTextControl;
 class LineMirror;
 
@@ -78,6 +80,24 @@ class TC_FORM_Editor final : public QMainWindow
     // A date of the calendar or the holiday list into the caret's line, in its block's form.
     void C_MCal_KalenderDblClick(const QDate& date);
     void C_MItem_KalenderClick();
+
+    // The tools over the whole text or the caret's line (editor_tools.cpp).
+    void C_MItem_SortierenClick();
+    void C_PSBT_loeschenClick();
+    // Interactive with questions, or automatic (at start-up) after the age limit of the settings.
+    void C_MItem_VerstricheneClick(bool interactive = true);
+    void C_MItem_AktivierenClick();
+
+    // The day a deletion's question about a running period refers to while the editor is hidden:
+    // the main window's chosen occurrence. The visible editor takes today.
+    void setReferenceDay(DayNumber day) { m_referenceDay = day; }
+
+    // The check list (editor_check_list.cpp): the errors of the text in place of the text (F2; does
+    // nothing while the list is shown), and the jump from its selected entry to the line.
+    void C_MItem_AufFehlerUeberpruefenClick();
+    void C_LSBX_FehlerDblClick(bool withChange = false);
+
+    CheckListPanel& checkList() const { return *m_checkList; }
 
   Q_SIGNALS:
     void closed();
@@ -130,6 +150,10 @@ class TC_FORM_Editor final : public QMainWindow
     bool confirmUnstorable(const std::vector<std::string>& utf8, const std::vector<QString>& lines);
     bool confirmOverwriteChanged();
 
+    EditorToolHost toolHost();
+    void afterTool();
+    void P_PrueflisteVerlassen();
+
     Desktop m_desktop;
     ProgramState& m_state;
     QWidget* m_owner;
@@ -137,6 +161,7 @@ class TC_FORM_Editor final : public QMainWindow
     bool m_fileLoaded = false;
     bool m_searchDone = false;
     bool m_modifiedBeforeEmptyLine = false;
+    std::optional<DayNumber> m_referenceDay;
     std::optional<Lines> m_loadedOnDisk; // the file as read, to tell whether another program changed it
     LineBlock m_caretBlock;
     std::function<void()> m_help;
@@ -150,6 +175,7 @@ class TC_FORM_Editor final : public QMainWindow
     QGroupBox* C_GRBX_PSBT = nullptr;
     QToolBar* C_TBa_Editor = nullptr;
     CalendarPanel* m_calendar = nullptr;
+    CheckListPanel* m_checkList = nullptr;
     QMenu* C_PopupMenu_Editor = nullptr;
     QMenu* m_buttonBarMenu = nullptr;
     QMenu* m_toolBarMenu = nullptr;

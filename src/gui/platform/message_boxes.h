@@ -24,6 +24,7 @@ enum class MessageButtons
     YesNo,
     YesNoCancel,
     YesNoNoToAllYesToAll,
+    YesNoAll, // an appointment with a running period: shorten it, keep it, or delete it whole
 };
 
 enum class MessageAnswer
@@ -34,6 +35,7 @@ enum class MessageAnswer
     No,
     NoToAll,
     YesToAll,
+    All,
 };
 
 class MessageBoxes

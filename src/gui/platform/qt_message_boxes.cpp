@@ -51,6 +51,8 @@ std::vector<BoxButton> buttonsOf(MessageButtons buttons)
                 no,
                 {MessageAnswer::NoToAll, QStringLiteral("Nein f\u00FCr alle"), QMessageBox::NoRole},
                 {MessageAnswer::YesToAll, QStringLiteral("Ja f\u00FCr alle"), QMessageBox::YesRole}};
+    case MessageButtons::YesNoAll:
+        return {yes, no, {MessageAnswer::All, QStringLiteral("Alle"), QMessageBox::YesRole}};
     }
     return {ok};
 }
@@ -63,6 +65,7 @@ MessageAnswer escapeAnswer(MessageButtons buttons)
         return MessageAnswer::Ok;
     case MessageButtons::YesNo:
     case MessageButtons::YesNoNoToAllYesToAll:
+    case MessageButtons::YesNoAll:
         return MessageAnswer::No;
     case MessageButtons::OkCancel:
     case MessageButtons::YesNoCancel:

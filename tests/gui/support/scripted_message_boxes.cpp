@@ -12,6 +12,7 @@ MessageAnswer firstButton(MessageButtons buttons)
     case MessageButtons::YesNo:
     case MessageButtons::YesNoCancel:
     case MessageButtons::YesNoNoToAllYesToAll:
+    case MessageButtons::YesNoAll:
         return MessageAnswer::Yes;
     }
     return MessageAnswer::Ok;
