@@ -64,8 +64,8 @@ void TC_FORM_Editor::C_PSBT_leerzeileClick(bool withChange)
         C_RE_Termin->setFocus();
     insertAsOneEdit(*C_RE_Termin, QStringLiteral("\n"));
     P_CursorPos();
-    // withChange: the change dialog opens the new line once it exists.
-    static_cast<void>(withChange);
+    if (withChange)
+        C_PSBT_aendernClick(ChangeStart::FreshEmptyLine);
 }
 
 void TC_FORM_Editor::C_MCal_KalenderDblClick(const QDate& date)

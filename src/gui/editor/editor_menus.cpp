@@ -372,6 +372,8 @@ void TC_FORM_Editor::connectCommands()
     };
     for (const auto& [command, handler] : handlers)
         connect(action(command), &QAction::triggered, this, handler);
+    connect(m_buttons[0], &QPushButton::clicked, this, [this] { C_PSBT_neuClick(); });
+    connect(m_buttons[1], &QPushButton::clicked, this, [this] { C_PSBT_aendernClick(); });
     // Ctrl on "Leerzeile einfügen" (button or tool) also opens the new line in the change dialog.
     connect(m_buttons[2], &QPushButton::clicked, this, [this] { C_PSBT_loeschenClick(); });
     connect(m_buttons[3], &QPushButton::clicked, this,

@@ -191,10 +191,13 @@ void TC_FORM_Editor::C_RE_TerminKeyUp(int key, Qt::KeyboardModifiers modifiers)
         m_desktop.boxes.information(this, kInfoAreaWarning);
 }
 
-void TC_FORM_Editor::C_RE_TerminMouseDown(Qt::MouseButton, Qt::KeyboardModifiers)
+void TC_FORM_Editor::C_RE_TerminMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    // Ctrl+click opens the change dialog and Alt+click the line's web address once those exist.
+    // Alt+click opens the line's web address once that exists.
     P_CursorPos();
+    if (button == Qt::LeftButton && modifiers.testFlag(Qt::ControlModifier) &&
+        m_buttons[static_cast<std::size_t>(EditorButton::C_PSBT_aendern)]->isEnabled())
+        C_PSBT_aendernClick(ChangeStart::Command);
 }
 
 void TC_FORM_Editor::C_MItem_EinfuegenClick()

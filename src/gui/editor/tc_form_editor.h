@@ -7,8 +7,10 @@
 
 #include "core/app/program_state.h"
 #include "core/editor/line_block.h"
+#include "gui/dialogs/modal_run.h"
 #include "gui/editor/editor_commands.h"
 #include "gui/platform/desktop.h"
+#include "gui/platform/dialog_look.h"
 
 #include <array>
 #include <functional>
@@ -67,6 +69,9 @@ class TC_FORM_Editor final : public QMainWindow
 
     void setUrlQuestionChecked(bool checked);
 
+    // How the entry dialog is shown; tests play the user's part there.
+    void setEntryDialogRun(ModalRun run) { m_entryRun = std::move(run); }
+
     // --- commands ---------------------------------------------------------------------------
     // Saves with notavi.bak; false when nothing was written (refused by the user or failed).
     bool C_MItem_speichernClick();
@@ -77,6 +82,19 @@ class TC_FORM_Editor final : public QMainWindow
     void C_TC_TerminblockChange(int tab, bool withEmptyLine = false);
     // withChange (Ctrl+click): the new line is to be opened in the change dialog.
     void C_PSBT_leerzeileClick(bool withChange = false);
+    // "neuer Termin": the line from the entry dialog as the first line of its block, which is
+    // created when missing (editor_entry.cpp).
+    void C_PSBT_neuClick();
+    // Who started "Termin ändern": its own button or items, another command (the main window, a
+    // Ctrl+click), or the empty-line command right after inserting the empty line.
+    enum class ChangeStart
+    {
+        Button,
+        Command,
+        FreshEmptyLine,
+    };
+    // "Termin ändern": the caret's line through the entry dialog, replaced in place.
+    void C_PSBT_aendernClick(ChangeStart start = ChangeStart::Button);
     // A date of the calendar or the holiday list into the caret's line, in its block's form.
     void C_MCal_KalenderDblClick(const QDate& date);
     void C_MItem_KalenderClick();
@@ -154,6 +172,10 @@ class TC_FORM_Editor final : public QMainWindow
     void afterTool();
     void P_PrueflisteVerlassen();
 
+    // the entry dialog (editor_entry.cpp)
+    DialogLook entryDialogLook() const;
+    void removeBlankCaretLine(bool restoreModified);
+
     Desktop m_desktop;
     ProgramState& m_state;
     QWidget* m_owner;
@@ -166,6 +188,7 @@ class TC_FORM_Editor final : public QMainWindow
     LineBlock m_caretBlock;
     std::function<void()> m_help;
     std::function<bool()> m_toggleUrlQuestion;
+    ModalRun m_entryRun = execModally;
 
     EditorTextControl* C_RE_Termin = nullptr;
     LineMirror* m_mirror = nullptr;

@@ -239,20 +239,6 @@ class TestEditor : public QObject
         QCOMPARE(editorLines(editor), sampleFile());
     }
 
-    void ctrlClickOnATabInsertsAnEmptyLine()
-    {
-        EditorRig rig;
-        rig.writeDataFile(sampleFile());
-        TC_FORM_Editor& editor = rig.open();
-        QTest::mouseClick(tabs(editor), Qt::LeftButton, Qt::ControlModifier,
-                          tabs(editor)->tabRect(3).center());
-        const int header =
-            lineOf(editor, fromCp1252(BlockCatalogue::headerText(blockNumber(BlockKind::Weekly))));
-        QCOMPARE(editorLines(editor).at(header + 1), QString());
-        QCOMPARE(editorLines(editor).at(header + 2), kWeekly);
-        QCOMPARE(editor.text().caretLine(), header + 1);
-    }
-
     void changeCommandFollowsTheKindOfLine_data()
     {
         QTest::addColumn<QString>("line");
