@@ -362,6 +362,7 @@ void TC_FORM_Editor::connectCommands()
     };
     for (const auto& [command, handler] : handlers)
         connect(action(command), &QAction::triggered, this, handler);
+    connectToolCommands();
     // Ctrl on "Leerzeile einfügen" (button or tool) also opens the new line in the change dialog.
     connect(m_buttons[3], &QPushButton::clicked, this,
             [this] { C_PSBT_leerzeileClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier); });

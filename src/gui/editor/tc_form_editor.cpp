@@ -109,6 +109,12 @@ void TC_FORM_Editor::C_MItem_letzte_Version_ladenClick()
 {
     if (C_RE_Termin->document()->isModified() && !m_desktop.boxes.confirm(this, kDiscardChangesQuestion))
         return;
+    reloadFromDisk();
+    m_desktop.boxes.information(this, kReloadedMessage);
+}
+
+void TC_FORM_Editor::reloadFromDisk()
+{
     selectTabQuietly(kFileStartTab);
     {
         QSignalBlocker quiet(C_RE_Termin);
@@ -116,7 +122,6 @@ void TC_FORM_Editor::C_MItem_letzte_Version_ladenClick()
     }
     updateSaveAndUndo();
     P_CursorPos();
-    m_desktop.boxes.information(this, kReloadedMessage);
 }
 
 void TC_FORM_Editor::C_MItem_Neu_erstellenClick()
