@@ -137,8 +137,7 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
 {
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
-    for (const char* name :
-         {"C_MItem_Drucken", "C_MItem_Terminblockauswahl", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
+    for (const char* name : {"C_MItem_Terminblockauswahl", "C_MItem_Verstrichene", "C_KMItem_neuerTermin"}) {
         QVERIFY2(item(window, name), name);
         QVERIFY2(!item(window, name)->isEnabled(), name);
     }
@@ -146,7 +145,7 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
          {"C_MItem_neuladen", "C_MItem_Vor", "C_MItem_eingeben", "C_MItem_Info", "C_MItem_Ende"})
         QVERIFY2(item(window, name)->isEnabled(), name);
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("C_PSBT_neu"))->isEnabled());
-    QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("C_TBu_drucken"))->isEnabled());
+    QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("C_TBu_TbAuswahl"))->isEnabled());
     auto* today = window.findChild<QToolButton*>(QStringLiteral("C_TBu_Heute"));
     QVERIFY(today->isEnabled());
     QVERIFY(!today->icon().isNull());
