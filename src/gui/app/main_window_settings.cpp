@@ -3,6 +3,7 @@
 
 #include "core/app/deletion_question.h"
 #include "core/app/window_geometry.h"
+#include "gui/app/main_search.h"
 #include "gui/app/tc_form_haupt.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/settings_conversion.h"
@@ -25,6 +26,12 @@ namespace {
 
 // The commands this window carries out so far; the others are shown but disabled.
 constexpr Command kAvailableCommands[] = {
+    Command::C_MItem_Sicherungsdateiladen,
+    Command::C_MItem_SuchenNach,
+    Command::C_MItem_FerienImportieren,
+    Command::C_MItem_FerienAnfordern,
+    Command::C_MItem_URL,
+    Command::C_MItem_Drucken,
     Command::C_MItem_neuladen,
     Command::C_MItem_Ende,
     Command::C_MItem_Notepad,
@@ -164,6 +171,7 @@ void TC_FORM_Haupt::updateCommandStates()
                                      (appointments || !contains(kAppointmentCommands, command)));
     }
     action(Command::C_MItem_TimerDeaktivieren)->setEnabled(countdownRunning());
+    action(Command::C_MItem_NaechstesSuchen)->setEnabled(m_search && m_search->searchDone());
     // The push buttons of the entry dialogs: disabled until those exist.
     for (QPushButton* button : m_buttons)
         button->setEnabled(button == m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)]);

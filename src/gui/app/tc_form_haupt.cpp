@@ -12,6 +12,7 @@
 #include "gui/app/alarm_ticker.h"
 #include "gui/app/countdown_controller.h"
 #include "gui/app/editor_command.h"
+#include "gui/app/main_search.h"
 #include "gui/app/program_info.h"
 #include "gui/app/tc_form_info.h"
 #include "gui/app/tray_controller.h"
@@ -427,6 +428,7 @@ void TC_FORM_Haupt::connectCommands()
     connect(action(Command::C_KMItem_kopieren), &QAction::triggered, C_RE_TerminAnzeige,
             &QPlainTextEdit::copy);
     m_editorCommand = std::make_unique<MainEditorCommand>(*this, m_desktop, m_state);
+    connectToolCommands();
     for (const Command starter : {Command::C_MItem_bearbeiten, Command::C_KMItem_bearbeiten})
         connect(action(starter), &QAction::triggered, this, [this] {
             stopCountdown();

@@ -30,6 +30,7 @@ class QToolButton;
 namespace notavi::gui {
 
 class MainEditorCommand;
+class MainSearch;
 class AlarmClockController;
 class AlarmRaiser;
 class AlarmTicker;
@@ -118,6 +119,7 @@ class TC_FORM_Haupt final : public QMainWindow
     QAction* contextItem(Command command, const QString& caption, bool checkable = false);
     void showContextMenu(const QPoint& position);
     void connectCommands();
+    void connectToolCommands(); // main_window_tools.cpp
     void updateCommandStates();
 
     // start-up and files
@@ -199,6 +201,7 @@ class TC_FORM_Haupt final : public QMainWindow
     std::array<QPushButton*, kPushButtonCount> m_buttons{};
     TC_Form_Eingabe* m_input = nullptr;
     std::unique_ptr<MainEditorCommand> m_editorCommand;
+    std::unique_ptr<MainSearch> m_search;
 
     // Declared in the order they depend on each other, so that each goes before what it uses.
     std::unique_ptr<WindowCaption> m_caption;

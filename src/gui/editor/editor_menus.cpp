@@ -374,6 +374,7 @@ void TC_FORM_Editor::connectCommands()
         connect(action(command), &QAction::triggered, this, handler);
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { C_PSBT_neuClick(); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { C_PSBT_aendernClick(); });
+    connectToolCommands();
     // Ctrl on "Leerzeile einfügen" (button or tool) also opens the new line in the change dialog.
     connect(m_buttons[2], &QPushButton::clicked, this, [this] { C_PSBT_loeschenClick(); });
     connect(m_buttons[3], &QPushButton::clicked, this,

@@ -113,6 +113,12 @@ void TC_FORM_Editor::C_MItem_letzte_Version_ladenClick()
 {
     if (C_RE_Termin->document()->isModified() && !m_desktop.boxes.confirm(this, kDiscardChangesQuestion))
         return;
+    reloadFromDisk();
+    m_desktop.boxes.information(this, kReloadedMessage);
+}
+
+void TC_FORM_Editor::reloadFromDisk()
+{
     selectTabQuietly(kFileStartTab);
     {
         QSignalBlocker quiet(C_RE_Termin);
@@ -120,7 +126,6 @@ void TC_FORM_Editor::C_MItem_letzte_Version_ladenClick()
     }
     updateSaveAndUndo();
     P_CursorPos();
-    m_desktop.boxes.information(this, kReloadedMessage);
 }
 
 void TC_FORM_Editor::C_MItem_Neu_erstellenClick()

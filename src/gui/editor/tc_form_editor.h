@@ -76,6 +76,8 @@ class TC_FORM_Editor final : public QMainWindow
     // Saves with notavi.bak; false when nothing was written (refused by the user or failed).
     bool C_MItem_speichernClick();
     void C_MItem_letzte_Version_ladenClick();
+    // notavi.dat into the text again, on the first tab, without a question.
+    void reloadFromDisk();
     void C_MItem_Neu_erstellenClick();
     // Jumps to the block of a tab; withEmptyLine (Ctrl+click) then inserts an empty line below the
     // caret's line for a new appointment.
@@ -136,6 +138,7 @@ class TC_FORM_Editor final : public QMainWindow
     QAction* addMenuItem(QMenu* menu, EditorCommand command, const QString& caption,
                          const QKeySequence& shortcut = {}, bool checkable = false);
     void connectCommands();
+    void connectToolCommands(); // editor_tools.cpp
 
     // layout and display settings (editor_layout.cpp)
     void FormResize();

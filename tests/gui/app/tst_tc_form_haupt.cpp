@@ -155,7 +155,7 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
 {
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
-    for (const char* name : {"C_MItem_Drucken", "C_KMItem_neuerTermin"}) {
+    for (const char* name : {"C_KMItem_neuerTermin"}) {
         QVERIFY2(item(window, name), name);
         QVERIFY2(!item(window, name)->isEnabled(), name);
     }
@@ -163,7 +163,7 @@ void TestMainWindow::laterCommandsArePresentButDisabled()
                              "C_MItem_Ende", "C_MItem_Verstrichene"})
         QVERIFY2(item(window, name)->isEnabled(), name);
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("C_PSBT_neu"))->isEnabled());
-    QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("C_TBu_drucken"))->isEnabled());
+    QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("C_TBu_neu"))->isEnabled());
     auto* today = window.findChild<QToolButton*>(QStringLiteral("C_TBu_Heute"));
     QVERIFY(today->isEnabled());
     QVERIFY(!today->icon().isNull());

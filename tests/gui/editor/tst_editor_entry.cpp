@@ -33,7 +33,7 @@ const QString kWeekly = QStringLiteral("Mo Sport");
 
 QStringList sampleFile()
 {
-    return defaultFileWith({{BlockKind::Birthdays, {kBirthday}}, {BlockKind::Weekly, {kWeekly}}});
+    return fileWith({{BlockKind::Birthdays, {kBirthday}}, {BlockKind::Weekly, {kWeekly}}});
 }
 
 template <typename Widget> Widget* child(const QObject& parent, const char* name)

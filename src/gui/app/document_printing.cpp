@@ -1,0 +1,34 @@
+#include "gui/app/document_printing.h"
+
+#include <memory>
+
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace notavi::gui {
+namespace {
+
+constexpr double kLeftTopMargin = 250;     // printer device units
+constexpr double kRightBottomMargin = 200; // printer device units
+
+} // namespace
+
+bool printDocument(QWidget* parent, const Desktop& desktop, const QTextDocument& document,
+                   const QString& jobTitle)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobTitle);
+    if (!desktop.dialogs.setUpPrinter(parent, printer, jobTitle))
+        return false;
+    printer.setDocName(jobTitle);
+    const double pointsPerUnit = 72.0 / printer.resolution();
+    printer.setPageMargins(QMarginsF(kLeftTopMargin * pointsPerUnit, kLeftTopMargin * pointsPerUnit,
+                                     kRightBottomMargin * pointsPerUnit, kRightBottomMargin * pointsPerUnit),
+                           QPageLayout::Point);
+    // A copy, so that laying the text out on the page leaves the window's document as it is.
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->print(&printer);
+    return true;
+}
+
+} // namespace notavi::gui

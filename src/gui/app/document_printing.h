@@ -1,0 +1,20 @@
+#pragma once
+
+// Printing a text as the editor and the main window do: the printer (or a PDF file where none is
+// set up) is chosen in the common print dialog, and the text fills the page but for 250 device
+// units at the left and top and 200 at the right and bottom.
+
+#include "gui/platform/desktop.h"
+
+#include <QString>
+
+class QTextDocument;
+class QWidget;
+
+namespace notavi::gui {
+
+// False when the user cancelled the print dialog.
+bool printDocument(QWidget* parent, const Desktop& desktop, const QTextDocument& document,
+                   const QString& jobTitle);
+
+} // namespace notavi::gui
