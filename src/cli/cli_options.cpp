@@ -2,6 +2,9 @@
 
 #include "core/calendar/german_text.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace notavi::cli {
 namespace {
 
@@ -79,6 +82,111 @@ const char* usageText()
            "  --help               diese Hilfe\n";
 }
 
+namespace {
+
+// The options without a value and the switch each sets.
+struct Flag
+{
+    const char* name;
+    bool CliOptions::*value;
+};
+
+constexpr Flag kFlags[] = {
+    {"--help", &CliOptions::help},
+    {"-h", &CliOptions::help},
+    {"--json", &CliOptions::json},
+    {"--pruefen", &CliOptions::check},
+    {"--standarddatei", &CliOptions::defaultFile},
+    {"--bereinigen", &CliOptions::cleanUp},
+    {"--sortieren", &CliOptions::sort},
+    {"--verstrichene", &CliOptions::expired},
+    {"--schreiben", &CliOptions::write},
+    {"--mit-bundesland", &CliOptions::withStateName},
+};
+
+constexpr const char* kValueOptions[] = {"--basis",     "--datei", "--datum",  "--ansicht",   "--farbe",
+                                         "--feiertage", "--frist", "--ferien", "--bundesland"};
+
+bool setFlag(const std::string& argument, CliOptions& options)
+{
+    for (const Flag& flag : kFlags)
+        if (argument == flag.name) {
+            options.*flag.value = true;
+            return true;
+        }
+    return false;
+}
+
+bool takesValue(const std::string& argument)
+{
+    return std::any_of(std::begin(kValueOptions), std::end(kValueOptions),
+                       [&argument](const char* name) { return argument == name; });
+}
+
+// Takes the value of an option; the German refusal when the value is unusable.
+std::optional<std::string> setValue(const std::string& argument, const std::string& value,
+                                    CliOptions& options)
+{
+    if (argument == "--basis") {
+        options.baseFolder = value;
+    } else if (argument == "--datei") {
+        options.file = value;
+    } else if (argument == "--ferien") {
+        options.holidayFile = value;
+    } else if (argument == "--bundesland") {
+        options.state = value;
+    } else if (argument == "--datum") {
+        options.date = parseDateText(value);
+        if (!options.date || value.size() != 10)
+            return "Das Datum \"" + value + "\" ist kein g\xC3\xBCltiges Datum (TT.MM.JJJJ).";
+    } else if (argument == "--feiertage") {
+        options.holidayYear = oneTo9999(value);
+        if (!options.holidayYear)
+            return "Das Jahr \"" + value + "\" ist ung\xC3\xBCltig (1 bis 9999).";
+    } else if (argument == "--frist") {
+        options.ageLimit = oneTo9999(value);
+        if (!options.ageLimit)
+            return "Die Frist \"" + value + "\" ist ung\xC3\xBCltig (1 bis 9999 Tage).";
+    } else if (argument == "--ansicht") {
+        if (value.size() != 1 || value[0] < '0' || value[0] > '4')
+            return "Die Ansicht \"" + value + "\" ist unbekannt (0 bis 4).";
+        options.viewMode = value[0] - '0';
+    } else if (std::optional<ColourMode> mode = colourMode(value)) {
+        options.colour = *mode;
+    } else {
+        return "Die Farbeinstellung \"" + value + "\" ist unbekannt (auto, immer, nie).";
+    }
+    return std::nullopt;
+}
+
+// Options that cannot go together; the German refusal of the first such pair.
+std::optional<std::string> combinationRefusal(const CliOptions& options)
+{
+    if (options.baseFolder && options.file)
+        return "Die Optionen --basis und --datei schlie\xC3\x9F"
+               "en einander aus.";
+    if ((options.state || options.withStateName) && !options.holidayFile)
+        return "Die Optionen --bundesland und --mit-bundesland gelten nur mit --ferien.";
+    if (options.withStateName && !options.state)
+        return "Die Option --mit-bundesland braucht --bundesland.";
+    if (options.holidayFile && (options.check || options.json || options.defaultFile || options.cleanUp))
+        return "Die Option --ferien schlie\xC3\x9F"
+               "t --pruefen, --json, --standarddatei und --bereinigen aus.";
+    if (options.write && !options.changesFile())
+        return "Die Option --schreiben gilt nur f\xC3\xBCr einen Befehl, der die Termindatei \xC3\xA4ndert "
+               "(--bereinigen, --sortieren, --verstrichene, --ferien mit --bundesland).";
+    const int fileCommands = int(options.cleanUp) + int(options.sort) + int(options.expired) +
+                             int(options.holidayFile && options.state);
+    if (fileCommands > 1)
+        return "Die Optionen --bereinigen, --sortieren, --verstrichene und --ferien schlie\xC3\x9F"
+               "en einander aus.";
+    if (options.ageLimit && !options.expired)
+        return "Die Option --frist gilt nur zusammen mit --verstrichene.";
+    return std::nullopt;
+}
+
+} // namespace
+
 ParsedOptions parseOptions(const std::vector<std::string>& arguments)
 {
     CliOptions options;
@@ -86,84 +194,18 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
     auto fail = [](std::string message) { return ParsedOptions{std::nullopt, std::move(message)}; };
     for (; cursor.index < arguments.size(); ++cursor.index) {
         const std::string& argument = arguments[cursor.index];
-        std::string value;
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "--pruefen") {
-            options.check = true;
-        } else if (argument == "--standarddatei") {
-            options.defaultFile = true;
-        } else if (argument == "--bereinigen") {
-            options.cleanUp = true;
-        } else if (argument == "--sortieren") {
-            options.sort = true;
-        } else if (argument == "--verstrichene") {
-            options.expired = true;
-        } else if (argument == "--schreiben") {
-            options.write = true;
-        } else if (argument == "--mit-bundesland") {
-            options.withStateName = true;
-        } else if (argument == "--basis" || argument == "--datei" || argument == "--datum" ||
-                   argument == "--ansicht" || argument == "--farbe" || argument == "--feiertage" ||
-                   argument == "--frist" || argument == "--ferien" || argument == "--bundesland") {
-            if (!cursor.next(value))
-                return fail("Zur Option " + argument + " fehlt der Wert.");
-            if (argument == "--basis") {
-                options.baseFolder = value;
-            } else if (argument == "--datei") {
-                options.file = value;
-            } else if (argument == "--ferien") {
-                options.holidayFile = value;
-            } else if (argument == "--bundesland") {
-                options.state = value;
-            } else if (argument == "--datum") {
-                options.date = parseDateText(value);
-                if (!options.date || value.size() != 10)
-                    return fail("Das Datum \"" + value + "\" ist kein g\xC3\xBCltiges Datum (TT.MM.JJJJ).");
-            } else if (argument == "--feiertage") {
-                options.holidayYear = oneTo9999(value);
-                if (!options.holidayYear)
-                    return fail("Das Jahr \"" + value + "\" ist ung\xC3\xBCltig (1 bis 9999).");
-            } else if (argument == "--frist") {
-                options.ageLimit = oneTo9999(value);
-                if (!options.ageLimit)
-                    return fail("Die Frist \"" + value + "\" ist ung\xC3\xBCltig (1 bis 9999 Tage).");
-            } else if (argument == "--ansicht") {
-                if (value.size() != 1 || value[0] < '0' || value[0] > '4')
-                    return fail("Die Ansicht \"" + value + "\" ist unbekannt (0 bis 4).");
-                options.viewMode = value[0] - '0';
-            } else if (std::optional<ColourMode> mode = colourMode(value)) {
-                options.colour = *mode;
-            } else {
-                return fail("Die Farbeinstellung \"" + value + "\" ist unbekannt (auto, immer, nie).");
-            }
-        } else {
+        if (setFlag(argument, options))
+            continue;
+        if (!takesValue(argument))
             return fail("Unbekannte Option \"" + argument + "\".");
-        }
+        std::string value;
+        if (!cursor.next(value))
+            return fail("Zur Option " + argument + " fehlt der Wert.");
+        if (std::optional<std::string> refusal = setValue(argument, value, options))
+            return fail(std::move(*refusal));
     }
-    if (options.baseFolder && options.file)
-        return fail("Die Optionen --basis und --datei schlie\xC3\x9F"
-                    "en einander aus.");
-    if ((options.state || options.withStateName) && !options.holidayFile)
-        return fail("Die Optionen --bundesland und --mit-bundesland gelten nur mit --ferien.");
-    if (options.withStateName && !options.state)
-        return fail("Die Option --mit-bundesland braucht --bundesland.");
-    if (options.holidayFile && (options.check || options.json || options.defaultFile || options.cleanUp))
-        return fail("Die Option --ferien schlie\xC3\x9F"
-                    "t --pruefen, --json, --standarddatei und --bereinigen aus.");
-    if (options.write && !options.changesFile())
-        return fail(
-            "Die Option --schreiben gilt nur f\xC3\xBCr einen Befehl, der die Termindatei \xC3\xA4ndert "
-            "(--bereinigen, --sortieren, --verstrichene, --ferien mit --bundesland).");
-    if (int(options.cleanUp) + int(options.sort) + int(options.expired) +
-            int(options.holidayFile && options.state) >
-        1)
-        return fail("Die Optionen --bereinigen, --sortieren, --verstrichene und --ferien schlie\xC3\x9F"
-                    "en einander aus.");
-    if (options.ageLimit && !options.expired)
-        return fail("Die Option --frist gilt nur zusammen mit --verstrichene.");
+    if (std::optional<std::string> refusal = combinationRefusal(options))
+        return fail(std::move(*refusal));
     return ParsedOptions{options, {}};
 }
 
