@@ -40,7 +40,7 @@ class TestBackups : public QObject
     void restoreRefusesTheDataFileInAnyLetterCase()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {kWeekly}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {kWeekly}}}));
         TC_FORM_Editor& editor = rig.open();
         const Lines before = rig.dataFileLines();
         rig.fake.dialogs.files.push_back(pathText(rig.folder() / "NOTAVI.DAT"));
@@ -53,9 +53,9 @@ class TestBackups : public QObject
     void restoreReplacesUnsavedChangesAndRemembersTheFile()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {kWeekly}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {kWeekly}}}));
         const Path backup = rig.folder() / "alt.dat";
-        const QStringList older = defaultFileWith({{BlockKind::Weekly, {QStringLiteral("Di Chor")}}});
+        const QStringList older = fileWith({{BlockKind::Weekly, {QStringLiteral("Di Chor")}}});
         Lines olderLines;
         for (const QString& line : older)
             olderLines.push_back(toCp1252(line));
@@ -75,7 +75,7 @@ class TestBackups : public QObject
     void backupOfAModifiedTextSavesFirstSoBothFilesAreEqual()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {kWeekly}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {kWeekly}}}));
         TC_FORM_Editor& editor = rig.open();
         insertAsOneEdit(editor.text(), QStringLiteral("Mi Schwimmen\n"));
         const Path backup = rig.folder() / "sicherung"; // the default extension is added
@@ -92,7 +92,7 @@ class TestBackups : public QObject
     void aFailedBackupIsReportedAndLeavesTheBackupPath()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {kWeekly}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {kWeekly}}}));
         TC_FORM_Editor& editor = rig.open();
         const std::string before = rig.state().settings().backup.path;
         rig.fake.dialogs.files.push_back(pathText(rig.folder() / "fehlt" / "sicherung.dat"));

@@ -78,7 +78,7 @@ class TestSearch : public QObject
     void editorSearchCyclesThroughTwoMatches()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly,
+        rig.writeDataFile(fileWith({{BlockKind::Weekly,
                                             {QStringLiteral("Mo Chorprobe"), QStringLiteral("Di Sport"),
                                              QStringLiteral("Mi Chorprobe")}}}));
         TC_FORM_Editor& editor = rig.open();
@@ -95,7 +95,7 @@ class TestSearch : public QObject
     void wholeWordAndMatchCaseNarrowTheSearch()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {QStringLiteral("Mo Chorprobe")}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {QStringLiteral("Mo Chorprobe")}}}));
         TC_FORM_Editor& editor = rig.open();
         editor.action(EditorCommand::C_MItem_SuchenNach)->trigger();
         FindDialog& dialog = findDialog(editor, "C_FindDialog_Editor");
@@ -151,7 +151,7 @@ class TestSearch : public QObject
         QFETCH(bool, atEnd);
         QFETCH(int, line);
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {QStringLiteral("Mo Sport")}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {QStringLiteral("Mo Sport")}}}));
         TC_FORM_Editor& editor = rig.open();
         auto* question = editor.findChild<TC_Form_Eingabe*>();
         QVERIFY(question);

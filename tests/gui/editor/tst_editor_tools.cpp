@@ -55,7 +55,7 @@ class TestEditorTools : public QObject
     void sortingOrdersBlocksAndRemovesBlankLinesInOneEdit()
     {
         EditorRig rig;
-        const QStringList file = defaultFileWith(
+        const QStringList file = fileWith(
             {{BlockKind::Weekly,
               {QStringLiteral("So Kirche"), QStringLiteral("Mo Sport"), QStringLiteral("Fr Markt")}}});
         rig.writeDataFile(file);
@@ -88,7 +88,7 @@ class TestEditorTools : public QObject
     {
         EditorRig rig;
         rig.writeDataFile(
-            defaultFileWith({{BlockKind::OneTime, {kExpired[0], kToday, kExpired[1], kExpired[2]}}}));
+            fileWith({{BlockKind::OneTime, {kExpired[0], kToday, kExpired[1], kExpired[2]}}}));
         TC_FORM_Editor& editor = rig.open();
         rig.fake.boxes.answer(MessageAnswer::YesToAll);
         editor.action(EditorCommand::C_MItem_Verstrichene)->trigger();
@@ -103,7 +103,7 @@ class TestEditorTools : public QObject
     void expiredNoToAllLeavesTheTextWithoutFurtherMessage()
     {
         EditorRig rig;
-        const QStringList file = defaultFileWith({{BlockKind::OneTime, {kExpired[0], kExpired[1]}}});
+        const QStringList file = fileWith({{BlockKind::OneTime, {kExpired[0], kExpired[1]}}});
         rig.writeDataFile(file);
         TC_FORM_Editor& editor = rig.open();
         rig.fake.boxes.answer(MessageAnswer::No);
@@ -119,7 +119,7 @@ class TestEditorTools : public QObject
     {
         EditorRig rig;
         rig.writeDataFile(
-            defaultFileWith({{BlockKind::OneTime, {kToday, QStringLiteral("~01.01.2020 aus")}}}));
+            fileWith({{BlockKind::OneTime, {kToday, QStringLiteral("~01.01.2020 aus")}}}));
         TC_FORM_Editor& editor = rig.open();
         editor.action(EditorCommand::C_MItem_Verstrichene)->trigger();
         QCOMPARE(rig.fake.boxes.texts(),
@@ -134,7 +134,7 @@ class TestEditorTools : public QObject
             many << QStringLiteral("01.01.2024 alt %1").arg(i);
         many << kToday;
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::OneTime, many}}));
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, many}}));
         TC_FORM_Editor& editor = rig.open();
         const int before = editor.text().document()->blockCount();
         rig.fake.boxes.answer(MessageAnswer::Yes);
@@ -146,7 +146,7 @@ class TestEditorTools : public QObject
         QCOMPARE(editor.text().document()->blockCount(), before - 2);
 
         EditorRig automatic;
-        automatic.writeDataFile(defaultFileWith({{BlockKind::OneTime, many}}));
+        automatic.writeDataFile(fileWith({{BlockKind::OneTime, many}}));
         TC_FORM_Editor& hidden = automatic.open(false);
         hidden.C_MItem_VerstricheneClick(false);
         QCOMPARE(hidden.text().document()->blockCount(), before - 1000);
@@ -156,7 +156,7 @@ class TestEditorTools : public QObject
     void reactivationYesToAllAsksOnce()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Birthdays, kDeactivated}}));
+        rig.writeDataFile(fileWith({{BlockKind::Birthdays, kDeactivated}}));
         TC_FORM_Editor& editor = rig.open();
         rig.fake.boxes.answer(MessageAnswer::YesToAll);
         editor.action(EditorCommand::C_MItem_Aktivieren)->trigger();
@@ -168,7 +168,7 @@ class TestEditorTools : public QObject
     void reactivationNoToAllAtTheSecondKeepsTheRest()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Birthdays, kDeactivated}}));
+        rig.writeDataFile(fileWith({{BlockKind::Birthdays, kDeactivated}}));
         TC_FORM_Editor& editor = rig.open();
         rig.fake.boxes.answer(MessageAnswer::Yes);
         rig.fake.boxes.answer(MessageAnswer::NoToAll);
@@ -182,7 +182,7 @@ class TestEditorTools : public QObject
     void deactivatedLineOutsideBlocksOnlyWarns()
     {
         EditorRig rig;
-        QStringList file = defaultFileWith({});
+        QStringList file = fileWith({});
         file << QStringLiteral("~verirrt");
         rig.writeDataFile(file);
         TC_FORM_Editor& editor = rig.open();
@@ -211,7 +211,7 @@ class TestEditorTools : public QObject
         QFETCH(QString, after);
         const QString line = QStringLiteral("Mo ~01.03.2024-31.03.2024~ Kurs");
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {line, QStringLiteral("Di Chor")}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {line, QStringLiteral("Di Chor")}}}));
         TC_FORM_Editor& editor = rig.open(false);
         const int at = lineOf(editor, line);
         placeCaret(editor, at);
@@ -227,7 +227,7 @@ class TestEditorTools : public QObject
     void deletingABlockFromItsHeaderAsksWithTheNumberOfAppointments()
     {
         EditorRig rig;
-        const QStringList file = defaultFileWith(
+        const QStringList file = fileWith(
             {{BlockKind::Weekly, {QStringLiteral("Mo a"), QStringLiteral("Di b"), QStringLiteral("Mi c")}}});
         rig.writeDataFile(file);
         TC_FORM_Editor& editor = rig.open();
@@ -250,7 +250,7 @@ class TestEditorTools : public QObject
     void errorFreeFileGivesOneEntryThatPointsNowhere()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Anna")}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Anna")}}}));
         TC_FORM_Editor& editor = rig.open();
         editor.action(EditorCommand::C_MItem_Pruefliste)->trigger();
         QListWidget& list = editor.checkList().list();
@@ -285,7 +285,7 @@ class TestEditorTools : public QObject
         EditorRig rig;
         const QString faulty = QStringLiteral("32.01.1990 Anna (Oma)");
         rig.writeDataFile(
-            defaultFileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Bernd"), faulty}}}));
+            fileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Bernd"), faulty}}}));
         TC_FORM_Editor& editor = rig.open();
         const int line = lineOf(editor, faulty);
         editor.C_MItem_AufFehlerUeberpruefenClick();
@@ -306,7 +306,7 @@ class TestEditorTools : public QObject
     void checkAgainWhileShownDoesNothing()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({}));
+        rig.writeDataFile(fileWith({}));
         TC_FORM_Editor& editor = rig.open();
         editor.C_MItem_AufFehlerUeberpruefenClick();
         editor.checkList().list().addItem(QStringLiteral("von Hand"));
@@ -322,7 +322,7 @@ class TestEditorTools : public QObject
     void checkRemovesBlankLinesAndMarksTheTextModified()
     {
         EditorRig rig;
-        const QStringList file = defaultFileWith({{BlockKind::Weekly, {QStringLiteral("Mo Sport")}}});
+        const QStringList file = fileWith({{BlockKind::Weekly, {QStringLiteral("Mo Sport")}}});
         rig.writeDataFile(file);
         TC_FORM_Editor& editor = rig.open();
         placeCaret(editor, lineOf(editor, QStringLiteral("Mo Sport")));

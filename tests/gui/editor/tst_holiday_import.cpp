@@ -70,7 +70,7 @@ class TestHolidayImport : public QObject
     void editorImportsBelowTheHeaderAsOneEditAndOffersDeletion()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::SchoolHolidays, {kOldHoliday}}}));
+        rig.writeDataFile(fileWith({{BlockKind::SchoolHolidays, {kOldHoliday}}}));
         const Path holidays = writeHolidayFile(rig.folder());
         TC_FORM_Editor& editor = rig.open();
         QStringList captions;
@@ -101,7 +101,7 @@ class TestHolidayImport : public QObject
     void importingTheSameStateTwiceImportsNothing()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::SchoolHolidays, {kAutumn, kChristmas}}}));
+        rig.writeDataFile(fileWith({{BlockKind::SchoolHolidays, {kAutumn, kChristmas}}}));
         const Path holidays = writeHolidayFile(rig.folder());
         TC_FORM_Editor& editor = rig.open();
         QStringList captions;
@@ -145,7 +145,7 @@ class TestHolidayImport : public QObject
     void theMailRequestGoesThroughTheShell()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({}));
+        rig.writeDataFile(fileWith({}));
         TC_FORM_Editor& editor = rig.open();
         editor.action(EditorCommand::C_MItem_FerienAnfordern)->trigger();
         QCOMPARE(rig.fake.shell.urls.size(), qsizetype(1));

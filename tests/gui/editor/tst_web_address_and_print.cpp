@@ -73,7 +73,7 @@ class TestWebAddressAndPrint : public QObject
         QFETCH(QString, opened);
         QFETCH(QStringList, boxes);
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {line}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {line}}}));
         TC_FORM_Editor& editor = rig.open();
         editor.setUrlQuestionChecked(ask);
         placeCaretOn(editor, line);
@@ -100,7 +100,7 @@ class TestWebAddressAndPrint : public QObject
     void editorPrintsItsTextToPdf()
     {
         EditorRig rig;
-        rig.writeDataFile(defaultFileWith({{BlockKind::Weekly, {QStringLiteral("Mo Sport")}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Weekly, {QStringLiteral("Mo Sport")}}}));
         TC_FORM_Editor& editor = rig.open();
         const QString pdf = QString::fromStdString((rig.folder() / "termine.pdf").string());
         editor.action(EditorCommand::C_MItem_Drucken)->trigger(); // cancelled: no file
