@@ -117,9 +117,10 @@ int main(int argc, char** argv)
     QtCommonDialogs dialogs;
     HeldTimers timers;
     SystemTray tray;
+    SystemClipboard clipboard;
     RealFileSystem files;
     ProgramState state(StartupEnvironment{base, {}, files});
-    TC_FORM_Haupt window({boxes, shell, beeper, clock, dialogs, timers, tray}, state);
+    TC_FORM_Haupt window({boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}, state);
     window.show();
     QCoreApplication::processEvents();
     const std::function<void()>& alarmTick = timers.ticks.back();
