@@ -79,8 +79,8 @@ class TestSearch : public QObject
     {
         EditorRig rig;
         rig.writeDataFile(fileWith({{BlockKind::Weekly,
-                                            {QStringLiteral("Mo Chorprobe"), QStringLiteral("Di Sport"),
-                                             QStringLiteral("Mi Chorprobe")}}}));
+                                     {QStringLiteral("Mo Chorprobe"), QStringLiteral("Di Sport"),
+                                      QStringLiteral("Mi Chorprobe")}}}));
         TC_FORM_Editor& editor = rig.open();
         QVERIFY(!editor.action(EditorCommand::C_MItem_Weitersuchen)->isEnabled());
         editor.action(EditorCommand::C_MItem_SuchenNach)->trigger();

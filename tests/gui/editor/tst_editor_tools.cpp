@@ -87,8 +87,7 @@ class TestEditorTools : public QObject
     void expiredYesToAllDeletesTheRestWithoutAsking()
     {
         EditorRig rig;
-        rig.writeDataFile(
-            fileWith({{BlockKind::OneTime, {kExpired[0], kToday, kExpired[1], kExpired[2]}}}));
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, {kExpired[0], kToday, kExpired[1], kExpired[2]}}}));
         TC_FORM_Editor& editor = rig.open();
         rig.fake.boxes.answer(MessageAnswer::YesToAll);
         editor.action(EditorCommand::C_MItem_Verstrichene)->trigger();
@@ -118,8 +117,7 @@ class TestEditorTools : public QObject
     void expiredFindsNothingAndSaysSo()
     {
         EditorRig rig;
-        rig.writeDataFile(
-            fileWith({{BlockKind::OneTime, {kToday, QStringLiteral("~01.01.2020 aus")}}}));
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, {kToday, QStringLiteral("~01.01.2020 aus")}}}));
         TC_FORM_Editor& editor = rig.open();
         editor.action(EditorCommand::C_MItem_Verstrichene)->trigger();
         QCOMPARE(rig.fake.boxes.texts(),
@@ -284,8 +282,7 @@ class TestEditorTools : public QObject
     {
         EditorRig rig;
         const QString faulty = QStringLiteral("32.01.1990 Anna (Oma)");
-        rig.writeDataFile(
-            fileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Bernd"), faulty}}}));
+        rig.writeDataFile(fileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Bernd"), faulty}}}));
         TC_FORM_Editor& editor = rig.open();
         const int line = lineOf(editor, faulty);
         editor.C_MItem_AufFehlerUeberpruefenClick();
