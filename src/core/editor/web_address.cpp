@@ -18,8 +18,8 @@ char asciiLower(char c)
 // The patterns are ASCII, and no other Windows-1252 letter lower-cases to ASCII.
 std::size_t findIgnoringCase(std::string_view text, std::string_view lowerPattern)
 {
-    const auto hit = std::search(text.begin(), text.end(), lowerPattern.begin(), lowerPattern.end(),
-                                 [](char a, char b) { return asciiLower(a) == b; });
+    const auto* const hit = std::search(text.begin(), text.end(), lowerPattern.begin(), lowerPattern.end(),
+                                        [](char a, char b) { return asciiLower(a) == b; });
     return hit == text.end() ? std::string_view::npos : static_cast<std::size_t>(hit - text.begin());
 }
 
