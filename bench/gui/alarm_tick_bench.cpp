@@ -12,6 +12,7 @@
 #include "gui/platform/beeper.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/shell.h"
+#include "gui_bench_support.h"
 #include "sample/sample_file.h"
 
 #include <algorithm>
@@ -59,16 +60,6 @@ class HeldTimers final : public Timers
     std::vector<std::function<void()>> ticks; // the countdown's, then the alarm tick's
 };
 
-class NoBoxes final : public MessageBoxes
-{
-  public:
-    MessageAnswer show(QWidget*, MessageKind, const QString& text, MessageButtons) override
-    {
-        std::fprintf(stderr, "unerwartete Meldung: %s\n", qPrintable(text));
-        return MessageAnswer::Cancel;
-    }
-};
-
 // The generated file with alarms for today at every ten minutes from 07:00, after the header of the
 // one-time appointments, so that the tick has a list of today's alarms to look through.
 Lines fileWithTodaysAlarms(int lines, DayNumber today)
@@ -111,7 +102,7 @@ int main(int argc, char** argv)
     std::ofstream(base + std::string(kSettingsFileName), std::ios::binary)
         << "[Wecker]\r\nWeckerzustand=1\r\nWeckzeit=1439\r\n";
 
-    NoBoxes boxes;
+    bench::ReportingBoxes boxes(MessageAnswer::Cancel);
     DesktopShell shell;
     SystemBeeper beeper;
     QtCommonDialogs dialogs;
