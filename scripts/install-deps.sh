@@ -3,7 +3,7 @@
 # With package names as arguments it installs those instead (the tools of single scripts:
 # remind for the comparison, xvfb and imagemagick for the screenshot).
 set -eu
-PACKAGES="cmake ninja-build g++ make pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-liberation"
+PACKAGES="cmake ninja-build g++ make pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-liberation clang-format clang-tidy poppler-utils"
 [ $# -gt 0 ] && PACKAGES="$*"
 missing=""
 for p in $PACKAGES; do
