@@ -136,7 +136,7 @@ class TestEditor : public QObject
         QTest::keyClicks(&editor.text(), QStringLiteral("x"));
         QVERIFY(editor.C_MItem_speichernClick());
         Lines expected = lines;
-        expected[20].insert(0, "x");
+        expected[20] = "x" + expected[20];
         QCOMPARE(rig.dataFileLines(), expected);
     }
 
