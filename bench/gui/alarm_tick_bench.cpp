@@ -110,8 +110,9 @@ int main(int argc, char** argv)
     SystemTray tray;
     SystemClipboard clipboard;
     RealFileSystem files;
+    const ModalRun modalRun = bench::rejectUnexpectedDialog;
     ProgramState state(StartupEnvironment{base, {}, files});
-    TC_FORM_Haupt window({boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}, state);
+    TC_FORM_Haupt window({boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun}, state);
     window.show();
     QCoreApplication::processEvents();
     const std::function<void()>& alarmTick = timers.ticks.back();

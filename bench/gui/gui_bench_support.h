@@ -45,6 +45,13 @@ class ReportingBoxes final : public gui::MessageBoxes
     gui::MessageAnswer m_answer;
 };
 
+// A benchmark plays no dialog: one that opens is named and cancelled rather than waited for.
+inline int rejectUnexpectedDialog(QDialog& dialog)
+{
+    std::fprintf(stderr, "unerwarteter Dialog: %s\n", qPrintable(dialog.objectName()));
+    return QDialog::Rejected;
+}
+
 struct BenchDesktop
 {
     explicit BenchDesktop(gui::MessageAnswer answer) : boxes(answer) {}
@@ -58,8 +65,12 @@ struct BenchDesktop
     gui::SystemTray tray;
     gui::SystemClipboard clipboard;
     RealFileSystem files;
+    const gui::ModalRun modalRun = rejectUnexpectedDialog;
 
-    gui::Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}; }
+    gui::Desktop desktop()
+    {
+        return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun};
+    }
 };
 
 } // namespace notavi::bench

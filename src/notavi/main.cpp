@@ -43,7 +43,8 @@ int main(int argc, char** argv)
     QtTimers timers;
     SystemTray tray;
     SystemClipboard clipboard;
-    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray, clipboard};
+    const ModalRun modalRun = execModally;
+    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun};
     const StartupEnvironment environment{programFolderOfProcess(), userFolderEnvironmentOfProcess(), files};
 
     ProgramState state(environment);

@@ -78,7 +78,8 @@ int main(int argc, char** argv)
     QtTimers timers;
     SystemTray tray;
     SystemClipboard clipboard;
-    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray, clipboard};
+    const ModalRun modalRun = execModally;
+    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun};
 
     bool saved = true;
     TC_FORM_TEingabe entry(desktop, DialogLook{});

@@ -4,36 +4,9 @@
 #include "gui/app/tc_form_haupt.h"
 #include "gui/editor/editor_runner.h"
 
-#include <algorithm>
-
 #include <QAction>
-#include <QScrollBar>
-#include <QTextBlock>
 
 namespace notavi::gui {
-namespace {
-
-// Where the user stands in the view: the first visible line and the caret's line.
-struct ViewPlace
-{
-    int firstVisible = 0;
-    int caretLine = 0;
-};
-
-ViewPlace placeOf(const QPlainTextEdit& view)
-{
-    return {view.verticalScrollBar()->value(), view.textCursor().blockNumber()};
-}
-
-void restorePlace(QPlainTextEdit& view, const ViewPlace& place)
-{
-    const int last = std::max(0, view.document()->blockCount() - 1);
-    view.setTextCursor(QTextCursor(view.document()->findBlockByNumber(std::min(place.caretLine, last))));
-    view.verticalScrollBar()->setValue(place.firstVisible);
-    view.ensureCursorVisible();
-}
-
-} // namespace
 
 MainEditorCommand::MainEditorCommand(TC_FORM_Haupt& window, const Desktop& desktop, ProgramState& state)
     : m_window(window), m_desktop(desktop), m_state(state)
@@ -54,7 +27,7 @@ void MainEditorCommand::C_MItem_bearbeitenClick()
     const bool saved = runner.openModal();
     m_state.setLineErrorState(messages);
     if (!saved && m_state.fileLoaded()) {
-        m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"))->viewport()->update();
+        view().viewport()->update();
         return;
     }
     reloadKeepingPlace();
@@ -67,16 +40,21 @@ bool MainEditorCommand::runHidden(const std::function<void(TC_FORM_Editor&)>& co
     if (saved)
         reloadKeepingPlace();
     else if (m_window.isVisible())
-        m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"))->setFocus();
+        view().setFocus();
     return saved;
 }
 
+EntryView& MainEditorCommand::view() const
+{
+    return *m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
+}
+
+// The view is not touched while the editor runs, so its place before the run is the user's place.
 void MainEditorCommand::reloadKeepingPlace()
 {
-    auto* view = m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
-    const ViewPlace place = placeOf(*view);
+    const ViewPosition place = view().position();
     m_window.C_MItem_neuladenClick(false);
-    restorePlace(*view, place);
+    view().restorePosition(place, true);
 }
 
 } // namespace notavi::gui

@@ -10,6 +10,7 @@
 
 namespace notavi::gui {
 
+class EntryView;
 class TC_FORM_Editor;
 class TC_FORM_Haupt;
 
@@ -21,12 +22,15 @@ class MainEditorCommand
     void C_MItem_bearbeitenClick();
     // The frame of the commands that change the file: `command` runs on the editor created
     // invisibly, which saves a changed text on closing; after a save the view is evaluated again
-    // and keeps the user's place. True when the file was saved.
+    // and keeps the user's place: the caret on the first entry of the day it stood on. True when
+    // the file was saved.
     bool runHidden(const std::function<void(TC_FORM_Editor&)>& command);
 
-  private:
-    // After the editor saved: the file loaded and evaluated again, the view at the user's place.
+    // The file loaded and evaluated again (after the editor saved), the view at the user's place.
     void reloadKeepingPlace();
+
+  private:
+    EntryView& view() const;
 
     TC_FORM_Haupt& m_window;
     Desktop m_desktop;

@@ -24,94 +24,6 @@
 namespace notavi::gui {
 namespace {
 
-// The commands this window carries out so far; the others are shown but disabled.
-constexpr Command kAvailableCommands[] = {
-    Command::C_MItem_Sicherungsdateiladen,
-    Command::C_MItem_SuchenNach,
-    Command::C_MItem_FerienImportieren,
-    Command::C_MItem_FerienAnfordern,
-    Command::C_MItem_URL,
-    Command::C_MItem_Drucken,
-    Command::C_MItem_neuladen,
-    Command::C_MItem_Ende,
-    Command::C_MItem_Notepad,
-    Command::C_MItem_bearbeiten,
-    Command::C_KMItem_bearbeiten,
-    Command::C_KMitem_TerminLoeschen,
-    Command::C_MItem_Verstrichene,
-    Command::C_KMItem_Verstrichene,
-    Command::C_MItem_Aktivieren,
-    Command::C_KMItem_Aktivieren,
-    Command::C_MItem_WTagHeute,
-    Command::C_MItem_WTagRest,
-    Command::C_MItem_Leerzeile,
-    Command::C_MItem_SpeicherAnsicht,
-    Command::C_MItem_Tooltip,
-    Command::C_MItem_Anzeigedauer,
-    Command::C_MItem_Zeilenumbruch,
-    Command::C_MItem_Schaltflaechenleiste,
-    Command::C_MItem_Symbolleiste,
-    Command::C_MItem_Cursor,
-    Command::C_MItem_Rechnerdatum,
-    Command::C_MItem_Vor,
-    Command::C_MItem_Zurueck,
-    Command::C_MItem_eingeben,
-    Command::C_MItem_Terminblockauswahl,
-    Command::C_MItem_speichern,
-    Command::C_MItem_Geburtstage,
-    Command::C_MItem_GeburtstageMit,
-    Command::C_MItem_GeburtstageNormal,
-    Command::C_MItem_KeineGeburtstage,
-    Command::C_MItem_Namenstage,
-    Command::C_MItem_WoechentlicheTermine,
-    Command::C_MItem_ZweiwoechentlTermine,
-    Command::C_MItem_VierwoechentlTermine,
-    Command::C_MItem_6woechentlTermine,
-    Command::C_MItem_MonatlicheTermine,
-    Command::C_MItem_JaehrlicheTermine,
-    Command::C_MItem_SeitxJahren,
-    Command::C_MItem_Xwotagauswerten,
-    Command::C_MItem_AllexTage,
-    Command::C_MItem_Ferien,
-    Command::C_MItem_EinmaligeTermine,
-    Command::C_MItem_Ostern,
-    Command::C_MItem_Advent,
-    Command::C_MItem_Feiertage,
-    Command::C_MItem_Mondphasen,
-    Command::C_MItem_Neumond,
-    Command::C_MItem_ZunHalbmond,
-    Command::C_MItem_Vollmond,
-    Command::C_MItem_AbnHalbmond,
-    Command::C_MItem_Uhrzeit,
-    Command::C_MItem_Schrift,
-    Command::C_MItem_Hintergrund,
-    Command::C_MItem_Hintergrund_Windows,
-    Command::C_MItem_Hintergrund_persoenlich,
-    Command::C_MItem_Skin,
-    Command::C_MItem_Classic,
-    Command::C_MItem_Modern,
-    Command::C_MItem_SilberBlau,
-    Command::C_MItem_GruenGelb,
-    Command::C_MItem_Dialogfenster,
-    Command::C_MItem_Wecker,
-    Command::C_MItem_TimerSetzen,
-    Command::C_MItem_Terminblockfarbe,
-    Command::C_MItem_URLabfrage,
-    Command::C_MItem_LoeschenStart,
-    Command::C_MItem_LoeschenFrist,
-    Command::C_MItem_Alarmvordergrund,
-    Command::C_MItem_SystemTray,
-    Command::C_MItem_MinimiertStarten,
-    Command::C_MItem_NotaviHilfe,
-    Command::C_MItem_Info,
-    Command::C_KMItem_kopieren,
-    Command::C_KMItem_WTagHeute,
-    Command::C_KMItem_WTagRest,
-    Command::C_KMItem_Leerzeile,
-    Command::C_KMItem_Zeilenumbruch,
-    Command::C_KMItem_Cursor,
-};
-
 // The commands that need appointments: enabled only while a file is loaded.
 constexpr Command kAppointmentCommands[] = {
     Command::C_MItem_Verstrichene,   Command::C_MItem_Aktivieren,      Command::C_KMItem_neuerTermin,
@@ -167,15 +79,14 @@ void TC_FORM_Haupt::updateCommandStates()
     const bool appointments = m_state.fileLoaded();
     for (std::size_t index = 0; index < kCommandCount; ++index) {
         const auto command = static_cast<Command>(index);
-        m_actions[index]->setEnabled(contains(kAvailableCommands, command) &&
-                                     (appointments || !contains(kAppointmentCommands, command)));
+        m_actions[index]->setEnabled(appointments || !contains(kAppointmentCommands, command));
     }
     action(Command::C_MItem_TimerDeaktivieren)->setEnabled(countdownRunning());
     action(Command::C_MItem_NaechstesSuchen)->setEnabled(m_search && m_search->searchDone());
-    // The push buttons of the entry dialogs: disabled until those exist.
+    // The buttons of the commands on appointments need a loaded file, like their menu items.
     for (QPushButton* button : m_buttons)
-        button->setEnabled(button == m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)]);
-    m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_loeschen)]->setEnabled(appointments);
+        button->setEnabled(button == m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_Termineditor)] ||
+                           appointments);
 }
 
 namespace {

@@ -438,6 +438,8 @@ void TC_FORM_Haupt::connectCommands()
             action(Command::C_MItem_bearbeiten), &QAction::trigger);
     auto* fileCommands = new ViewFileCommands(*this, *C_RE_TerminAnzeige, m_desktop, m_state);
     const std::pair<Command, void (ViewFileCommands::*)()> fileStarters[] = {
+        {Command::C_KMItem_neuerTermin, &ViewFileCommands::C_PSBT_neuClick},
+        {Command::C_KMItem_TerminAendern, &ViewFileCommands::C_PSBT_aendernClick},
         {Command::C_KMitem_TerminLoeschen, &ViewFileCommands::C_PSBT_loeschenClick},
         {Command::C_MItem_Verstrichene, &ViewFileCommands::C_MItem_VerstricheneClick},
         {Command::C_KMItem_Verstrichene, &ViewFileCommands::C_MItem_VerstricheneClick},
@@ -449,8 +451,14 @@ void TC_FORM_Haupt::connectCommands()
             stopCountdown();
             (fileCommands->*handler)();
         });
-    connect(m_buttons[static_cast<std::size_t>(PushButton::C_PSBT_loeschen)], &QPushButton::clicked,
-            action(Command::C_KMitem_TerminLoeschen), &QAction::trigger);
+    const std::pair<PushButton, Command> buttonStarters[] = {
+        {PushButton::C_PSBT_neu, Command::C_KMItem_neuerTermin},
+        {PushButton::C_PSBT_aendern, Command::C_KMItem_TerminAendern},
+        {PushButton::C_PSBT_loeschen, Command::C_KMitem_TerminLoeschen},
+    };
+    for (const auto& [button, starter] : buttonStarters)
+        connect(m_buttons[static_cast<std::size_t>(button)], &QPushButton::clicked, action(starter),
+                &QAction::trigger);
     updateCommandStates();
 }
 

@@ -6,42 +6,54 @@
 #include "gui/editor/tc_form_editor.h"
 
 #include <algorithm>
-#include <optional>
 
 #include <QAction>
-#include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 
 namespace notavi::gui {
+
+// What a command on one appointment says when the caret's line holds none it can work on.
+struct Refusals
+{
+    QString wordWrap;
+    QString belowLastEntry;
+    QString separator;
+    QString internal;
+};
+
 namespace {
 
-const QString kWordWrapRefusal = QStringLiteral(
-    "Solange der Zeilenumbruch (im Men\u00FC Ansicht) aktiviert ist,\n\nk\u00F6nnen Termine nur "
-    "direkt im Termineditor gel\u00F6scht werden!");
-const QString kLastLineRefusal = QStringLiteral("Die unterste Leerzeile kann nicht gel\u00F6scht werden.");
-const QString kSeparatorRefusal =
+const Refusals kDeleteRefusals{
+    QStringLiteral("Solange der Zeilenumbruch (im Men\u00FC Ansicht) aktiviert ist,\n\nk\u00F6nnen Termine "
+                   "nur direkt im Termineditor gel\u00F6scht werden!"),
+    QStringLiteral("Die unterste Leerzeile kann nicht gel\u00F6scht werden."),
     QStringLiteral("Die Leerzeile zwischen den Termintagen kann nicht gel\u00F6scht werden.\n\nSie kann aber "
-                   "\u00FCber das Men\u00FC Ansicht (Strg+L) abgeschaltet werden.");
-const QString kInternalRefusal = QStringLiteral(
-    "Interne Termine (Ostern, Advent, Feiertage und Mondphasen)\nk\u00F6nnen nicht gel\u00F6scht "
-    "werden.\n\nSollen Sie nicht mehr angezeigt werden, so ist der zugeh\u00F6rige\nTerminblock "
-    "im Men\u00FC Terminblockanzeige zu deaktivieren.");
+                   "\u00FCber das Men\u00FC Ansicht (Strg+L) abgeschaltet werden."),
+    QStringLiteral("Interne Termine (Ostern, Advent, Feiertage und Mondphasen)\nk\u00F6nnen nicht "
+                   "gel\u00F6scht werden.\n\nSollen Sie nicht mehr angezeigt werden, so ist der "
+                   "zugeh\u00F6rige\nTerminblock im Men\u00FC Terminblockanzeige zu deaktivieren."),
+};
 
-// The caret's line of the view; a selection that ends with a line break counts as ending on the
-// line before it.
-int caretLineOf(const QPlainTextEdit& view)
-{
-    const QTextCursor cursor = view.textCursor();
-    const QTextBlock end = view.document()->findBlock(cursor.selectionEnd());
-    if (cursor.hasSelection() && cursor.selectionEnd() == end.position() && end.blockNumber() > 0 &&
-        cursor.selectionStart() < cursor.selectionEnd())
-        return end.blockNumber() - 1;
-    return cursor.blockNumber();
-}
+const Refusals kChangeRefusals{
+    QStringLiteral("Solange der Zeilenumbruch (im Men\u00FC Ansicht) aktiviert ist,\n\nk\u00F6nnen Termine "
+                   "nur direkt im Termineditor ge\u00E4ndert werden!"),
+    QStringLiteral("Sie k\u00F6nnen einen Termin nur dann \u00E4ndern, wenn\n\nder Cursor sich in der "
+                   "Terminzeile befindet."),
+    QStringLiteral("Die Leerzeile zwischen den Termintagen kann nicht ge\u00E4ndert werden.\n\nSie kann aber "
+                   "\u00FCber das Men\u00FC Ansicht (Strg+L) abgeschaltet werden."),
+    QStringLiteral(
+        "Interne Termine (Ostern, Advent, Feiertage und Mondphasen)\nk\u00F6nnen nicht "
+        "ge\u00E4ndert werden.\n\nDie Farbe kann \u00FCber den Men\u00FCpunkt Terminblockfarbe im "
+        "Men\u00FC\nFormat ge\u00E4ndert werden.\n\nSollen Sie nicht mehr angezeigt werden, so ist "
+        "der zugeh\u00F6rige\nTerminblock im Men\u00FC Terminblockanzeige zu deaktivieren."),
+};
+
+const QString kVanishedLine = QStringLiteral(
+    "Der Termin steht nicht mehr so in der Termindatei: sie wurde inzwischen ge\u00E4ndert.\n\n"
+    "Die Terminansicht wird neu geladen.");
 
 // The hidden editor reads notavi.dat afresh, which another program may have changed since the view
-// was computed: the line is looked up by its text, at its index or above it, rather than deleting
+// was computed: the line is looked up by its text, at its index or above it, rather than working on
 // whatever now stands at that index. nullopt when the text no longer holds it there.
 std::optional<int> editorLineOf(const Lines& editorLines, int fileLine, const std::string& text)
 {
@@ -57,50 +69,87 @@ std::optional<int> editorLineOf(const Lines& editorLines, int fileLine, const st
 
 } // namespace
 
-ViewFileCommands::ViewFileCommands(TC_FORM_Haupt& window, QPlainTextEdit& view, const Desktop& desktop,
+ViewFileCommands::ViewFileCommands(TC_FORM_Haupt& window, EntryView& view, const Desktop& desktop,
                                    ProgramState& state)
     : QObject(&window), m_window(window), m_view(view), m_desktop(desktop), m_editor(window, desktop, state)
 {
-    view.installEventFilter(this);
 }
 
 void ViewFileCommands::refuse(const QString& message)
 {
     m_desktop.beeper.play(SystemSound::Warning);
     m_desktop.boxes.information(&m_window, message);
+    if (m_window.isVisible())
+        m_view.setFocus();
+}
+
+std::optional<ViewEntry> ViewFileCommands::appointmentAtCaret(const Refusals& refusals)
+{
+    if (m_window.action(Command::C_MItem_Zeilenumbruch)->isChecked()) {
+        refuse(refusals.wordWrap);
+        return std::nullopt;
+    }
+    const int line = m_view.position().caretLine;
+    const ViewEntries& entries = m_window.entries();
+    if (line < 0 || static_cast<std::size_t>(line) >= entries.size()) {
+        refuse(refusals.belowLastEntry);
+        return std::nullopt;
+    }
+    const ViewEntry& entry = entries[static_cast<std::size_t>(line)];
+    if (entry.isSeparator()) {
+        refuse(refusals.separator);
+        return std::nullopt;
+    }
+    if (entry.sourceLine == kInternalSourceLine) {
+        refuse(refusals.internal);
+        return std::nullopt;
+    }
+    return entry;
+}
+
+void ViewFileCommands::runOnLine(const ViewEntry& entry, const std::function<void(TC_FORM_Editor&)>& command)
+{
+    const auto source = static_cast<std::size_t>(entry.sourceLine);
+    const std::string text = source < m_window.lines().size() ? m_window.lines()[source] : std::string();
+    bool vanished = false;
+    const bool saved = m_editor.runHidden([&](TC_FORM_Editor& editor) {
+        const std::optional<int> editorLine = editorLineOf(editor.lines(), entry.sourceLine, text);
+        vanished = !editorLine;
+        if (vanished)
+            return;
+        editor.text().moveCaretToLine(*editorLine);
+        command(editor);
+    });
+    if (vanished && !saved) {
+        m_desktop.beeper.play(SystemSound::Warning);
+        m_desktop.boxes.information(&m_window, kVanishedLine);
+        m_editor.reloadKeepingPlace();
+    }
+}
+
+void ViewFileCommands::C_PSBT_neuClick()
+{
+    // The new appointment's day is not known beforehand: the view comes back to the day in sight.
+    const ViewPosition inSight = m_view.position();
+    m_view.setTextCursor(QTextCursor(m_view.document()->findBlockByNumber(inSight.firstVisibleLine)));
+    m_editor.runHidden([](TC_FORM_Editor& editor) { editor.C_PSBT_neuClick(); });
+}
+
+void ViewFileCommands::C_PSBT_aendernClick()
+{
+    if (const std::optional<ViewEntry> entry = appointmentAtCaret(kChangeRefusals))
+        runOnLine(*entry, [](TC_FORM_Editor& editor) {
+            editor.C_PSBT_aendernClick(TC_FORM_Editor::ChangeStart::Command);
+        });
 }
 
 void ViewFileCommands::C_PSBT_loeschenClick()
 {
-    if (m_window.action(Command::C_MItem_Zeilenumbruch)->isChecked()) {
-        refuse(kWordWrapRefusal);
-        return;
-    }
-    const int line = caretLineOf(m_view);
-    const ViewEntries& entries = m_window.entries();
-    if (line < 0 || static_cast<std::size_t>(line) >= entries.size()) {
-        refuse(kLastLineRefusal);
-        return;
-    }
-    const ViewEntry& entry = entries[static_cast<std::size_t>(line)];
-    if (entry.isSeparator()) {
-        refuse(kSeparatorRefusal);
-        return;
-    }
-    if (entry.sourceLine == kInternalSourceLine) {
-        refuse(kInternalRefusal);
-        return;
-    }
-    const auto source = static_cast<std::size_t>(entry.sourceLine);
-    const std::string text = source < m_window.lines().size() ? m_window.lines()[source] : std::string();
-    m_editor.runHidden([day = entry.day, source = entry.sourceLine, &text](TC_FORM_Editor& editor) {
-        const std::optional<int> editorLine = editorLineOf(editor.lines(), source, text);
-        if (!editorLine)
-            return;
-        editor.setReferenceDay(day);
-        editor.text().moveCaretToLine(*editorLine);
-        editor.C_PSBT_loeschenClick();
-    });
+    if (const std::optional<ViewEntry> entry = appointmentAtCaret(kDeleteRefusals))
+        runOnLine(*entry, [day = entry->day](TC_FORM_Editor& editor) {
+            editor.setReferenceDay(day);
+            editor.C_PSBT_loeschenClick();
+        });
 }
 
 void ViewFileCommands::C_MItem_VerstricheneClick()
@@ -111,18 +160,6 @@ void ViewFileCommands::C_MItem_VerstricheneClick()
 void ViewFileCommands::C_MItem_AktivierenClick()
 {
     m_editor.runHidden([](TC_FORM_Editor& editor) { editor.C_MItem_AktivierenClick(); });
-}
-
-// The Delete key deletes the appointment of the caret's line and goes no further.
-bool ViewFileCommands::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &m_view && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        if (m_window.action(Command::C_KMitem_TerminLoeschen)->isEnabled())
-            m_window.action(Command::C_KMitem_TerminLoeschen)->trigger();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 bool deleteExpiredAtStart(const Desktop& desktop, ProgramState& state, QWidget* owner)

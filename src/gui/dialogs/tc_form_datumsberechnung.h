@@ -5,9 +5,9 @@
 // request copied to the clipboard.
 
 #include "core/calendar/day_number.h"
-#include "gui/dialogs/modal_run.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"
+#include "gui/platform/modal_run.h"
 
 #include <optional>
 

@@ -5,9 +5,9 @@
 // and shows the core's refusals and questions; a change reads the old line back into the controls.
 
 #include "core/dialogs/entry_form.h"
-#include "gui/dialogs/modal_run.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"
+#include "gui/platform/modal_run.h"
 
 #include <optional>
 #include <string>

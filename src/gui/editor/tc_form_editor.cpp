@@ -19,7 +19,8 @@
 namespace notavi::gui {
 
 TC_FORM_Editor::TC_FORM_Editor(const Desktop& desktop, ProgramState& state, QWidget* owner)
-    : QMainWindow(owner, Qt::Window), m_desktop(desktop), m_state(state), m_owner(owner)
+    : QMainWindow(owner, Qt::Window), m_desktop(desktop), m_state(state), m_owner(owner),
+      m_entryRun(desktop.modalRun)
 {
     setObjectName(QStringLiteral("TC_FORM_Editor"));
     setWindowTitle(kEditorCaption);

@@ -7,10 +7,10 @@
 
 #include "core/app/program_state.h"
 #include "core/editor/line_block.h"
-#include "gui/dialogs/modal_run.h"
 #include "gui/editor/editor_commands.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/dialog_look.h"
+#include "gui/platform/modal_run.h"
 
 #include <array>
 #include <functional>
@@ -191,7 +191,7 @@ class TC_FORM_Editor final : public QMainWindow
     LineBlock m_caretBlock;
     std::function<void()> m_help;
     std::function<bool()> m_toggleUrlQuestion;
-    ModalRun m_entryRun = execModally;
+    ModalRun m_entryRun;
 
     EditorTextControl* C_RE_Termin = nullptr;
     LineMirror* m_mirror = nullptr;

@@ -7,6 +7,7 @@
 #include "gui/platform/clipboard.h"
 #include "gui/platform/common_dialogs.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/platform/modal_run.h"
 #include "gui/platform/shell.h"
 #include "gui/platform/timers.h"
 #include "gui/platform/tray.h"
@@ -23,6 +24,8 @@ struct Desktop
     Timers& timers;
     Tray& tray;
     Clipboard& clipboard;
+    // How the program's own dialogs are shown modally.
+    const ModalRun& modalRun;
 };
 
 } // namespace notavi::gui

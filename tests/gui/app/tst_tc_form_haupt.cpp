@@ -75,7 +75,7 @@ class TestMainWindow : public QObject
   private Q_SLOTS:
     void firstStartWritesTheDefaultFile();
     void tabsCarryCaptionsAndHintsOfTheEvaluationDate();
-    void laterCommandsArePresentButDisabled();
+    void commandsAreEnabledWithTheirShortcuts();
     void viewShowsOneColouredLinePerEntry();
     void lastFourWeeksViewStandsOnItsLastLine();
     void yearViewShowsAWaitingNoteWhileItIsComputed();
@@ -151,19 +151,20 @@ void TestMainWindow::tabsCarryCaptionsAndHintsOfTheEvaluationDate()
     QCOMPARE(window.objectName(), QStringLiteral("TC_FORM_Haupt"));
 }
 
-void TestMainWindow::laterCommandsArePresentButDisabled()
+void TestMainWindow::commandsAreEnabledWithTheirShortcuts()
 {
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
-    for (const char* name : {"C_KMItem_neuerTermin"}) {
-        QVERIFY2(item(window, name), name);
-        QVERIFY2(!item(window, name)->isEnabled(), name);
-    }
-    for (const char* name : {"C_MItem_neuladen", "C_MItem_Vor", "C_MItem_eingeben", "C_MItem_Info",
-                             "C_MItem_Ende", "C_MItem_Verstrichene"})
+    for (const char* name :
+         {"C_MItem_neuladen", "C_MItem_Vor", "C_MItem_eingeben", "C_MItem_Info", "C_MItem_Ende",
+          "C_MItem_Verstrichene", "C_KMItem_neuerTermin", "C_KMItem_TerminAendern"})
         QVERIFY2(item(window, name)->isEnabled(), name);
-    QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("C_PSBT_neu"))->isEnabled());
-    QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("C_TBu_neu"))->isEnabled());
+    // Nothing to stop and nothing searched yet.
+    QVERIFY(!item(window, "C_MItem_TimerDeaktivieren")->isEnabled());
+    QVERIFY(!item(window, "C_MItem_NaechstesSuchen")->isEnabled());
+    for (const char* name : {"C_PSBT_neu", "C_PSBT_aendern", "C_PSBT_loeschen", "C_PSBT_Termineditor"})
+        QVERIFY2(window.findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled(), name);
+    QVERIFY(window.findChild<QToolButton*>(QStringLiteral("C_TBu_neu"))->isEnabled());
     auto* today = window.findChild<QToolButton*>(QStringLiteral("C_TBu_Heute"));
     QVERIFY(today->isEnabled());
     QVERIFY(!today->icon().isNull());

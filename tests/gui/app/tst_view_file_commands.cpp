@@ -1,5 +1,6 @@
-// The main window's commands that change the file from the view: deleting the appointment of the
-// caret's line with its refusals, and the automatic deletion of expired appointments at start-up.
+// The main window's commands that change the file from the view: a new appointment, changing and
+// deleting the appointment of the caret's line with their refusals, and the automatic deletion of
+// expired appointments at start-up.
 
 #include "core/engine/view_entry.h"
 #include "gui/app/tc_form_haupt.h"
@@ -9,7 +10,12 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 
@@ -40,6 +46,37 @@ template <typename Predicate> int firstEntry(const TC_FORM_Haupt& window, Predic
 }
 
 const QString kMeeting = QStringLiteral("16.06.2025 Besprechung");
+const QString kEntryDialog = QStringLiteral("TC_FORM_TEingabe");
+
+template <typename Widget> Widget* child(const QObject& parent, const char* name)
+{
+    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no child %s", name);
+    return widget;
+}
+
+int firstAppointment(const TC_FORM_Haupt& window, const char* text)
+{
+    const auto source = static_cast<int>(std::find(window.lines().begin(), window.lines().end(), text) -
+                                         window.lines().begin());
+    return firstEntry(window, [source](const ViewEntry& entry) { return entry.sourceLine == source; });
+}
+
+QByteArray fileBytes(const MainWindowRig& rig, const char* name)
+{
+    QFile file(QString::fromStdString((rig.folder() / name).string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The entry dialog filled in as the user would and confirmed.
+PlayedDialogs::Script confirmWith(std::function<void(QDialog&)> fill)
+{
+    return [fill = std::move(fill)](QDialog& dialog) {
+        fill(dialog);
+        QTest::mouseClick(child<QPushButton>(dialog, "C_PSBT_OK"), Qt::LeftButton);
+    };
+}
 
 } // namespace
 
@@ -49,24 +86,42 @@ class TestViewFileCommands : public QObject
 
   private Q_SLOTS:
 
-    void deletionIsRefusedWhereNoAppointmentStands_data()
+    void commandsOnOneAppointmentAreRefusedWhereNoneStands_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unterste Leerzeile")
+        const QString remove = QStringLiteral("gel\u00F6scht");
+        const QString change = QStringLiteral("ge\u00E4ndert");
+        QTest::newRow("l\u00F6schen: unterste Leerzeile")
+            << "delete"
             << "end" << QStringLiteral("Die unterste Leerzeile kann nicht gel\u00F6scht werden.");
-        QTest::newRow("Trennzeile")
-            << "separator"
-            << QStringLiteral("Die Leerzeile zwischen den Termintagen kann nicht gel\u00F6scht werden.");
-        QTest::newRow("intern") << "internal"
-                                << QStringLiteral(
-                                       "Interne Termine (Ostern, Advent, Feiertage und Mondphasen)");
-        QTest::newRow("Zeilenumbruch")
-            << "wrap" << QStringLiteral("Solange der Zeilenumbruch (im Men\u00FC Ansicht) aktiviert ist,");
+        QTest::newRow("\u00E4ndern: unterste Leerzeile")
+            << "change"
+            << "end"
+            << QStringLiteral("Sie k\u00F6nnen einen Termin nur dann \u00E4ndern, wenn\n\nder Cursor sich in "
+                              "der Terminzeile befindet.");
+        for (const auto& [command, verb] : {std::pair{"delete", remove}, std::pair{"change", change}}) {
+            QTest::addRow("%s: Trennzeile", command)
+                << command << "separator"
+                << QStringLiteral("Die Leerzeile zwischen den Termintagen kann nicht %1 werden.").arg(verb);
+            QTest::addRow("%s: intern", command)
+                << command << "internal"
+                << QStringLiteral("Interne Termine (Ostern, Advent, Feiertage und Mondphasen)\nk\u00F6nnen "
+                                  "nicht %1 werden.")
+                       .arg(verb);
+            QTest::addRow("%s: Zeilenumbruch", command)
+                << command << "wrap"
+                << QStringLiteral(
+                       "Solange der Zeilenumbruch (im Men\u00FC Ansicht) aktiviert ist,\n\nk\u00F6nnen "
+                       "Termine nur direkt im Termineditor %1 werden!")
+                       .arg(verb);
+        }
     }
 
-    void deletionIsRefusedWhereNoAppointmentStands()
+    void commandsOnOneAppointmentAreRefusedWhereNoneStands()
     {
+        QFETCH(QString, command);
         QFETCH(QString, where);
         QFETCH(QString, message);
         MainWindowRig rig("15.06.2025");
@@ -79,7 +134,7 @@ class TestViewFileCommands : public QObject
             rig.writeDataFile(fileWith({{BlockKind::OneTime, {kMeeting}}}));
         }
         TC_FORM_Haupt& window = rig.start();
-        const Lines before = rig.dataFileLines();
+        const QByteArray before = fileBytes(rig, "notavi.dat");
         int line =
             firstEntry(window, [](const ViewEntry& entry) { return entry.sourceLine < kInternalSourceLine; });
         if (where == QLatin1String("end"))
@@ -94,10 +149,153 @@ class TestViewFileCommands : public QObject
         QVERIFY(line >= 0);
         caretToLine(window, line);
         rig.fake.boxes.shown.clear();
-        QTest::keyClick(&viewOf(window), Qt::Key_Delete);
+        rig.fake.beeper.played.clear();
+        if (command == QLatin1String("delete"))
+            QTest::keyClick(&viewOf(window), Qt::Key_Delete);
+        else
+            window.action(Command::C_KMItem_TerminAendern)->trigger();
         QCOMPARE(rig.fake.boxes.shown.size(), 1);
         QVERIFY2(rig.fake.boxes.shown[0].text.startsWith(message), qPrintable(rig.fake.boxes.shown[0].text));
-        QCOMPARE(rig.dataFileLines(), before);
+        QCOMPARE(rig.fake.beeper.played.size(), 1);
+        QVERIFY(rig.fake.played.shown.isEmpty());
+        QCOMPARE(fileBytes(rig, "notavi.dat"), before);
+    }
+
+    // The typical request: a weekly appointment added from the main window lands as the first line
+    // of its block, the view shows it at once with the caret back on the day in sight, and the
+    // backup holds the file as it was.
+    void aNewAppointmentFromTheViewIsSavedAndShown()
+    {
+        MainWindowRig rig("15.06.2025");
+        // So many appointments on Monday that the view scrolls when the caret goes to the end.
+        QStringList monday;
+        for (int i = 0; i < 60; ++i)
+            monday << QStringLiteral("16.06.2025 Termin %1").arg(i);
+        rig.writeDataFile(
+            fileWith({{BlockKind::Weekly, {QStringLiteral("Mi Chor")}}, {BlockKind::OneTime, monday}}));
+        TC_FORM_Haupt& window = rig.start();
+        const QByteArray before = fileBytes(rig, "notavi.dat");
+        // The caret out of sight of the top line, which then gives the day to come back to.
+        caretToLine(window, static_cast<int>(window.entries().size()) - 1);
+        const int topLine = viewOf(window).cursorForPosition(QPoint(1, 1)).blockNumber();
+        QVERIFY(topLine > 0);
+        QVERIFY(window.entries()[static_cast<std::size_t>(topLine)].day != window.entries().front().day);
+        const DayNumber dayInSight = window.entries()[static_cast<std::size_t>(topLine)].day;
+        rig.fake.played.queue(
+            kEntryDialog, confirmWith([](QDialog& dialog) {
+                child<QComboBox>(dialog, "C_CMBX_TerminBlock")
+                    ->setCurrentIndex(blockNumber(BlockKind::Weekly));
+                child<QComboBox>(dialog, "C_CMBX_WoTag")->setCurrentIndex(4);
+                child<QLineEdit>(dialog, "C_EDTX_Text1")->setText(QStringLiteral("M\u00FCll"));
+            }));
+        QTest::mouseClick(child<QPushButton>(window, "C_PSBT_neu"), Qt::LeftButton);
+
+        const Lines saved = rig.dataFileLines();
+        const auto header =
+            std::find(saved.begin(), saved.end(), BlockCatalogue::headerText(blockNumber(BlockKind::Weekly)));
+        QVERIFY(header != saved.end() && header + 1 != saved.end());
+        QCOMPARE(*(header + 1), std::string("Fr M\xFCll"));
+        QCOMPARE(fileBytes(rig, "notavi.bak"), before);
+        QVERIFY(viewLines(window).join(QLatin1Char('\n')).contains(QStringLiteral("M\u00FCll")));
+        const int caret = viewOf(window).textCursor().blockNumber();
+        QCOMPARE(window.entries()[static_cast<std::size_t>(caret)].day, dayInSight);
+        QVERIFY(rig.fake.clipboard.writes.isEmpty());
+    }
+
+    void cancellingFromTheViewLeavesFileAndViewAsTheyWere_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("neu") << "new";
+        QTest::newRow("\u00E4ndern") << "change";
+    }
+
+    void cancellingFromTheViewLeavesFileAndViewAsTheyWere()
+    {
+        QFETCH(QString, command);
+        MainWindowRig rig("15.06.2025");
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, {kMeeting}}}));
+        TC_FORM_Haupt& window = rig.start();
+        const QByteArray before = fileBytes(rig, "notavi.dat");
+        const QStringList shown = viewLines(window);
+        const int line = firstAppointment(window, "16.06.2025 Besprechung");
+        caretToLine(window, line);
+        rig.fake.played.queue(kEntryDialog,
+                              [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        window
+            .action(command == QLatin1String("new") ? Command::C_KMItem_neuerTermin
+                                                    : Command::C_KMItem_TerminAendern)
+            ->trigger();
+        QCOMPARE(rig.fake.played.shown, QStringList{kEntryDialog});
+        QCOMPARE(fileBytes(rig, "notavi.dat"), before);
+        QVERIFY(!QFile::exists(QString::fromStdString((rig.folder() / "notavi.bak").string())));
+        QCOMPARE(viewLines(window), shown);
+        QCOMPARE(viewOf(window).textCursor().blockNumber(), command == QLatin1String("new") ? 0 : line);
+    }
+
+    // The appointment moves to a later day: the caret goes to the first entry of the day it stood on.
+    void aChangeFromTheViewKeepsTheCaretOnItsDay()
+    {
+        MainWindowRig rig("15.06.2025");
+        rig.writeDataFile(
+            fileWith({{BlockKind::OneTime,
+                       {QStringLiteral("17.06.2025 Zahnarzt"), QStringLiteral("17.06.2025 Kino"),
+                        QStringLiteral("20.06.2025 Sport")}}}));
+        TC_FORM_Haupt& window = rig.start();
+        const int dentist = firstAppointment(window, "17.06.2025 Zahnarzt");
+        QVERIFY(dentist >= 0);
+        const DayNumber itsDay = window.entries()[static_cast<std::size_t>(dentist)].day;
+        caretToLine(window, dentist);
+        rig.fake.played.queue(kEntryDialog, confirmWith([](QDialog& dialog) {
+                                  child<QDateEdit>(dialog, "C_DTP_Datum")->setDate(QDate(2025, 6, 19));
+                              }));
+        QTest::mouseClick(child<QPushButton>(window, "C_PSBT_aendern"), Qt::LeftButton);
+
+        const Lines saved = rig.dataFileLines();
+        QCOMPARE(std::count(saved.begin(), saved.end(), std::string("19.06.2025 Zahnarzt")), 1);
+        QCOMPARE(std::count(saved.begin(), saved.end(), std::string("17.06.2025 Zahnarzt")), 0);
+        const int caret = viewOf(window).textCursor().blockNumber();
+        const ViewEntries& entries = window.entries();
+        QCOMPARE(entries[static_cast<std::size_t>(caret)].day, itsDay);
+        QVERIFY(caret == 0 || entries[static_cast<std::size_t>(caret) - 1].day != itsDay);
+    }
+
+    // Ctrl + left click in the view changes the clicked appointment.
+    void ctrlClickInTheViewChangesTheClickedAppointment()
+    {
+        MainWindowRig rig("15.06.2025");
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, {kMeeting}}}));
+        TC_FORM_Haupt& window = rig.start();
+        const int line = firstAppointment(window, "16.06.2025 Besprechung");
+        QString shownText;
+        rig.fake.played.queue(kEntryDialog, [&shownText](QDialog& dialog) {
+            shownText = child<QLineEdit>(dialog, "C_EDTX_Text1")->text();
+        });
+        QPlainTextEdit& view = viewOf(window);
+        const QRect place = view.cursorRect(QTextCursor(view.document()->findBlockByNumber(line)));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          place.center() + QPoint(8, 0));
+        QCOMPARE(shownText, QStringLiteral("Besprechung"));
+    }
+
+    // Another program changed the appointment after the view was computed: nothing else is changed
+    // in its place, the user is told and sees the file as it is now.
+    void aChangedAppointmentThatVanishedIsReported()
+    {
+        MainWindowRig rig("15.06.2025");
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, {kMeeting}}}));
+        TC_FORM_Haupt& window = rig.start();
+        caretToLine(window, firstAppointment(window, "16.06.2025 Besprechung"));
+        const QStringList now =
+            fileWith({{BlockKind::OneTime, {QStringLiteral("16.06.2025 Besprechung 2")}}});
+        rig.writeDataFile(now);
+        const QByteArray written = fileBytes(rig, "notavi.dat");
+        rig.fake.boxes.shown.clear();
+        window.action(Command::C_KMItem_TerminAendern)->trigger();
+        QVERIFY(rig.fake.played.shown.isEmpty());
+        QCOMPARE(rig.fake.boxes.shown.size(), 1);
+        QVERIFY(rig.fake.boxes.shown[0].text.startsWith(QStringLiteral("Der Termin steht nicht mehr")));
+        QCOMPARE(fileBytes(rig, "notavi.dat"), written);
+        QVERIFY(viewLines(window).join(QLatin1Char('\n')).contains(QStringLiteral("Besprechung 2")));
     }
 
     void deletingAnAppointmentSavesTheFileAndTheView()

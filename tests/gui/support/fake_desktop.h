@@ -7,6 +7,7 @@
 #include "core/engine/clock.h"
 #include "gui/platform/desktop.h"
 #include "support/manual_time.h"
+#include "support/played_dialogs.h"
 #include "support/recording_tray.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_message_boxes.h"
@@ -64,7 +65,7 @@ struct FakeDesktop
 {
     explicit FakeDesktop(DayNumber today, int minuteOfDay = 12 * 60) : clock(today, minuteOfDay) {}
 
-    Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}; }
+    Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun}; }
 
     // Seconds pass one by one, each ticking every running timer once.
     void passSeconds(int seconds = 1)
@@ -83,6 +84,9 @@ struct FakeDesktop
     ManualTimers timers;
     RecordingTray tray;
     RecordingClipboard clipboard;
+    // The program's own modal dialogs, played by scripts queued per objectName.
+    PlayedDialogs played;
+    const ModalRun modalRun = played.run();
 };
 
 } // namespace notavi::gui::test

@@ -4,7 +4,7 @@
 // script queued for its objectName while the dialog stands on the (offscreen) screen. A dialog the
 // script leaves open is cancelled afterwards, one without a script is cancelled at once.
 
-#include "gui/dialogs/modal_run.h"
+#include "gui/platform/modal_run.h"
 
 #include <deque>
 #include <functional>
