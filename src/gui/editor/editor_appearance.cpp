@@ -132,6 +132,8 @@ void EditorAppearance::chooseFont(StyledArea area)
     storeFont(*font, target.font);
     show(area);
     save(area);
+    if (area == StyledArea::EditorText)
+        Q_EMIT textFontChanged();
 }
 
 void EditorAppearance::choosePersonalColour(StyledArea area)

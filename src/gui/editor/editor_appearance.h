@@ -36,6 +36,10 @@ class EditorAppearance final : public QObject
     // The text, or the check list while it is shown.
     StyledArea visibleArea() const;
 
+  Q_SIGNALS:
+    // The wide caret takes its width from the font.
+    void textFontChanged();
+
   private:
     struct Area;
     Area areaOf(StyledArea area);

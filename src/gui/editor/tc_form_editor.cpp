@@ -31,6 +31,7 @@ TC_FORM_Editor::TC_FORM_Editor(const Desktop& desktop, ProgramState& state, QWid
     createContextMenus();
     connectCommands();
     m_appearance = new EditorAppearance(*this, m_desktop.dialogs, m_state);
+    connect(m_appearance, &EditorAppearance::textFontChanged, this, [this] { P_Caret(); });
     applySettings();
     P_Bearbeitung_freigeben(false);
 }

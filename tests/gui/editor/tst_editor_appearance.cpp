@@ -89,6 +89,14 @@ QToolButton* toolButton(const TC_FORM_Editor& editor, const char* name)
     return editor.findChild<QToolButton*>(QString::fromLatin1(name));
 }
 
+// One row for the text, one for the check list.
+void addTargetRows()
+{
+    QTest::addColumn<bool>("checkList");
+    for (const Target& target : kTargets)
+        QTest::newRow(target.label) << target.checkList;
+}
+
 TC_FORM_Editor& openWithFile(EditorRig& rig)
 {
     rig.writeDataFile(fileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Anna")}}}));
@@ -103,12 +111,7 @@ class TestEditorAppearance : public QObject
 
   private Q_SLOTS:
 
-    void fontIsShownStoredAndRestored_data()
-    {
-        QTest::addColumn<bool>("checkList");
-        QTest::newRow("text") << false;
-        QTest::newRow("check list") << true;
-    }
+    void fontIsShownStoredAndRestored_data() { addTargetRows(); }
 
     void fontIsShownStoredAndRestored()
     {
@@ -157,6 +160,18 @@ class TestEditorAppearance : public QObject
         QVERIFY(editor.action(Cmd::C_MItem_speichern)->isEnabled());
     }
 
+    void wideCaretFollowsTheFont()
+    {
+        EditorRig rig;
+        TC_FORM_Editor& editor = openWithFile(rig);
+        editor.action(Cmd::C_MItem_Cursor)->trigger();
+        const int before = editor.text().cursorWidth();
+        rig.fake.dialogs.fonts.push_back(QFont(QStringLiteral("DejaVu Serif"), 40));
+        editor.action(Cmd::C_MItem_SchriftEditor)->trigger();
+        QVERIFY(editor.text().cursorWidth() > before);
+        QCOMPARE(editor.text().cursorWidth(), editor.text().fontMetrics().height() / 3);
+    }
+
     void cancelledFontChangesNothing()
     {
         EditorRig rig;
@@ -168,12 +183,7 @@ class TestEditorAppearance : public QObject
         QCOMPARE(iniValue(rig, kEditorSection, QStringLiteral("Font.Name")), QStringLiteral("<missing>"));
     }
 
-    void windowsColourAfterPersonalColour_data()
-    {
-        QTest::addColumn<bool>("checkList");
-        QTest::newRow("text") << false;
-        QTest::newRow("check list") << true;
-    }
+    void windowsColourAfterPersonalColour_data() { addTargetRows(); }
 
     void windowsColourAfterPersonalColour()
     {
@@ -229,12 +239,7 @@ class TestEditorAppearance : public QObject
         QVERIFY(editor.action(Cmd::C_MItem_HintergrundPrueflistePersoenlich)->isChecked());
     }
 
-    void toolButtonsActOnTheShownControl_data()
-    {
-        QTest::addColumn<bool>("checkList");
-        QTest::newRow("text shown") << false;
-        QTest::newRow("check list shown") << true;
-    }
+    void toolButtonsActOnTheShownControl_data() { addTargetRows(); }
 
     void toolButtonsActOnTheShownControl()
     {
