@@ -70,7 +70,8 @@ void CheckListPanel::prepareMenu()
     m_calendarItem->setChecked(m_calendar.isChecked());
 }
 
-// Ctrl+click selects the entry under the mouse, jumps to its line and opens it for changing.
+// Ctrl+click selects the entry under the mouse, jumps to its line and opens it for changing;
+// Alt+click selects it and opens the web address of its line.
 bool CheckListPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
@@ -79,6 +80,12 @@ bool CheckListPanel::eventFilter(QObject* watched, QEvent* event)
         if (click->button() == Qt::LeftButton && (click->modifiers() & Qt::ControlModifier) && item) {
             m_list->setCurrentItem(item);
             Q_EMIT jumpRequested(true);
+            return true;
+        }
+        if (click->button() == Qt::LeftButton && (click->modifiers() & Qt::AltModifier)) {
+            if (item)
+                m_list->setCurrentItem(item);
+            Q_EMIT webAddressRequested();
             return true;
         }
     }

@@ -43,6 +43,8 @@ class CheckListPanel final : public QObject
     // Jump to the entry's line; withChange also opens it for changing.
     void jumpRequested(bool withChange);
     void fileStartRequested();
+    // Alt+click: the web address of the line the entry points to.
+    void webAddressRequested();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

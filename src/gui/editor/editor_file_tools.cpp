@@ -6,6 +6,9 @@
 #include "gui/app/web_address_command.h"
 #include "gui/dialogs/holiday_import_steps.h"
 #include "gui/dialogs/tc_form_eingabe.h"
+#include "gui/editor/check_list_entry.h"
+#include "gui/editor/check_list_panel.h"
+#include "gui/editor/check_list_printing.h"
 #include "gui/editor/editor_backups.h"
 #include "gui/editor/editor_holiday_import.h"
 #include "gui/editor/editor_search.h"
@@ -49,13 +52,21 @@ void TC_FORM_Editor::connectToolCommands()
         {Cmd::C_MItem_FerienAnfordern, [this] { requestHolidayFileByMail(this, m_desktop); }},
         {Cmd::C_MItem_URL,
          [this] {
+             // While the check list is shown, the line its selected entry points to.
+             const QString line = checkListShown() ? checkListTargetLine(m_checkList->selectedEntry(),
+                                                                         C_RE_Termin->documentLines())
+                                                   : caretLineText(*C_RE_Termin);
              openWebAddressOfLine(this, m_desktop,
-                                  {caretLineText(*C_RE_Termin), action(Cmd::C_MItem_URLabfrage)->isChecked(),
-                                   kNoAddressMessage});
+                                  {line, action(Cmd::C_MItem_URLabfrage)->isChecked(), kNoAddressMessage});
              P_Caret();
          }},
         {Cmd::C_MItem_Drucken,
-         [this] { printDocument(this, m_desktop, *C_RE_Termin->document(), QStringLiteral("Notavi.dat")); }},
+         [this] {
+             if (checkListShown())
+                 printCheckList(this, m_desktop, m_checkList->list());
+             else
+                 printDocument(this, m_desktop, *C_RE_Termin->document(), QStringLiteral("Notavi.dat"));
+         }},
     };
     for (const auto& [command, handler] : handlers)
         connect(action(command), &QAction::triggered, this, handler);
@@ -66,6 +77,8 @@ void TC_FORM_Editor::connectToolCommands()
                     !(modifiers & Qt::ControlModifier))
                     action(Cmd::C_MItem_URL)->trigger();
             });
+    connect(m_checkList, &CheckListPanel::webAddressRequested, this,
+            [this] { action(Cmd::C_MItem_URL)->trigger(); });
 }
 
 } // namespace notavi::gui

@@ -2,9 +2,9 @@
 
 #include "core/app/window_geometry.h"
 #include "gui/editor/calendar_panel.h"
+#include "gui/editor/editor_appearance.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/tc_form_editor.h"
-#include "gui/platform/settings_conversion.h"
 
 #include <algorithm>
 
@@ -80,11 +80,7 @@ void TC_FORM_Editor::applySettings()
     check(action(EditorCommand::C_MItem_Kalender), settings.calendar.shown);
     C_TBa_Editor->setVisible(settings.editorView.toolBar);
 
-    C_RE_Termin->setFont(toQFont(settings.editor.font));
-    QPalette palette = C_RE_Termin->palette();
-    palette.setColor(QPalette::Base, toQColor(settings.editor.background.effective()));
-    palette.setColor(QPalette::Text, toQColor(settings.editor.font.colour));
-    C_RE_Termin->setPalette(palette);
+    m_appearance->apply();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

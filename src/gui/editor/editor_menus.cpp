@@ -41,10 +41,14 @@ struct ToolEntry
 {
     const char* name; // nullptr: a separator
     Cmd command;
-    int button; // -1: the command; 0..3: the push button of that index
+    int button; // -1: the command; kFollowsShownControl; 0..3: the push button of that index
     std::variant<ToolIcon, QStyle::StandardPixmap> icon;
     const char* hint; // UTF-8
 };
+
+// "Schrift" and "Hintergrundfarbe" act on the text or the check list, whichever is shown; the
+// editor's appearance controller connects them.
+constexpr int kFollowsShownControl = -2;
 
 const ToolEntry kTools[] = {
     {"C_TBu_neu", Cmd::C_KMItem_neuerTermin, 0, ToolIcon::NewAppointment, "Neuen Termin eingeben"},
@@ -66,9 +70,9 @@ const ToolEntry kTools[] = {
     {"C_TBu_Suchen", Cmd::C_MItem_SuchenNach, -1, ToolIcon::Find, "Suchen nach"},
     {"C_TBu_GeheZu", Cmd::C_MItem_GeheZu, -1, QStyle::SP_ArrowForward, "Gehe zu Zeile"},
     {},
-    {"C_TBu_Schrift", Cmd::C_MItem_SchriftEditor, -1, ToolIcon::Font, "Schrift"},
-    {"C_TBu_Hintergrundfarbe", Cmd::C_MItem_HintergrundEditorPersoenlich, -1, ToolIcon::Background,
-     "Hintergrundfarbe"},
+    {"C_TBu_Schrift", Cmd::C_MItem_SchriftEditor, kFollowsShownControl, ToolIcon::Font, "Schrift"},
+    {"C_TBu_Hintergrundfarbe", Cmd::C_MItem_HintergrundEditorPersoenlich, kFollowsShownControl,
+     ToolIcon::Background, "Hintergrundfarbe"},
     {},
     {"C_TBu_Pruefliste", Cmd::C_MItem_Pruefliste, -1, QStyle::SP_DialogApplyButton,
      "Auf Fehler überprüfen (Prüfliste)"},
@@ -315,6 +319,8 @@ void TC_FORM_Editor::createToolBar()
                     &QPushButton::click);
             continue;
         }
+        if (tool.button == kFollowsShownControl)
+            continue;
         QAction* command = action(tool.command);
         button->setEnabled(command->isEnabled());
         connect(button, &QToolButton::clicked, command, &QAction::trigger);

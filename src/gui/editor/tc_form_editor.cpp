@@ -6,6 +6,7 @@
 #include "core/model/storage_messages.h"
 #include "gui/editor/calendar_panel.h"
 #include "gui/editor/check_list_panel.h"
+#include "gui/editor/editor_appearance.h"
 #include "gui/editor/editor_messages.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/line_mirror.h"
@@ -30,6 +31,8 @@ TC_FORM_Editor::TC_FORM_Editor(const Desktop& desktop, ProgramState& state, QWid
     createControls();
     createContextMenus();
     connectCommands();
+    m_appearance = new EditorAppearance(*this, m_desktop.dialogs, m_state);
+    connect(m_appearance, &EditorAppearance::textFontChanged, this, [this] { P_Caret(); });
     applySettings();
     P_Bearbeitung_freigeben(false);
 }

@@ -31,6 +31,7 @@ namespace notavi::gui {
 
 class CalendarPanel;
 class CheckListPanel;
+class EditorAppearance;
 struct EditorToolHost;
 class EditorTextControl;
 class LineMirror;
@@ -202,6 +203,7 @@ class TC_FORM_Editor final : public QMainWindow
     QToolBar* C_TBa_Editor = nullptr;
     CalendarPanel* m_calendar = nullptr;
     CheckListPanel* m_checkList = nullptr;
+    EditorAppearance* m_appearance = nullptr;
     QMenu* C_PopupMenu_Editor = nullptr;
     QMenu* m_buttonBarMenu = nullptr;
     QMenu* m_toolBarMenu = nullptr;

@@ -1,5 +1,7 @@
-// Opening the web address of the caret's line, and printing the editor's text and the view.
+// Opening the web address of the caret's line (or, by Alt+click on the check list, of the line an
+// entry points to), and printing the editor's text, its check list and the view.
 
+#include "gui/editor/check_list_panel.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/tc_form_editor.h"
 #include "support/editor_rig.h"
@@ -9,6 +11,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
 
@@ -35,6 +41,35 @@ QByteArray fileStart(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.read(4);
+}
+
+QString withoutSpace(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The text of a PDF file as pdftotext reads it, without any white space: long entries wrap, at a
+// blank or after a ";".
+QString pdfText(const QString& pdf)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!reader.waitForFinished(30000))
+        return {};
+    return withoutSpace(QString::fromUtf8(reader.readAllStandardOutput()));
+}
+
+QListWidgetItem* entryEndingWith(TC_FORM_Editor& editor, const QString& end)
+{
+    const QList<QListWidgetItem*> found = editor.checkList().list().findItems(end, Qt::MatchEndsWith);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+void altClick(TC_FORM_Editor& editor, QListWidgetItem* entry)
+{
+    QListWidget& list = editor.checkList().list();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::AltModifier, list.visualItemRect(entry).center());
 }
 
 } // namespace
@@ -125,6 +160,92 @@ class TestWebAddressAndPrint : public QObject
         QCOMPARE(rig.fake.dialogs.asked,
                  QStringList{tabs->tabText(tabs->currentIndex()).remove(QLatin1Char('&'))});
         QCOMPARE(fileStart(pdf), QByteArray("%PDF"));
+    }
+
+    // --- the check list ----------------------------------------------------------------------
+
+    void printsTheEntriesNotTheFile()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the printed PDF cannot be read back");
+        EditorRig rig;
+        rig.writeDataFile(
+            fileWith({{BlockKind::Birthdays,
+                       {QStringLiteral("01.01.1990 Bernd"), QStringLiteral("32.01.1990 Jörg")}}}));
+        TC_FORM_Editor& editor = rig.open();
+        editor.action(EditorCommand::C_MItem_Pruefliste)->trigger();
+        QListWidget& list = editor.checkList().list();
+        QVERIFY(list.count() >= 1);
+        const QString pdf = QString::fromStdString((rig.folder() / "pruefliste.pdf").string());
+        rig.fake.dialogs.pdfFile = pdf;
+        editor.action(EditorCommand::C_MItem_Drucken)->trigger();
+
+        QCOMPARE(rig.fake.dialogs.asked, QStringList{QStringLiteral("Pr\u00FCfliste")});
+        const QString printed = pdfText(pdf);
+        for (int row = 0; row < list.count(); ++row)
+            QVERIFY2(printed.contains(withoutSpace(list.item(row)->text())), qPrintable(printed));
+        QVERIFY(printed.contains(QStringLiteral("32.01.1990Jörg")));
+        QVERIFY2(!printed.contains(QStringLiteral("Bernd")), "the appointment file was printed");
+        QVERIFY(editor.checkList().shown());
+    }
+
+    void printsTheTextOnceTheListIsLeft()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the printed PDF cannot be read back");
+        EditorRig rig;
+        rig.writeDataFile(fileWith({{BlockKind::Birthdays, {QStringLiteral("01.01.1990 Bernd")}}}));
+        TC_FORM_Editor& editor = rig.open();
+        editor.action(EditorCommand::C_MItem_Pruefliste)->trigger();
+        editor.C_TC_TerminblockChange(1);
+        const QString pdf = QString::fromStdString((rig.folder() / "text.pdf").string());
+        rig.fake.dialogs.pdfFile = pdf;
+        editor.action(EditorCommand::C_MItem_Drucken)->trigger();
+        QCOMPARE(rig.fake.dialogs.asked, QStringList{QStringLiteral("Notavi.dat")});
+        const QString printed = pdfText(pdf);
+        QVERIFY(printed.contains(QStringLiteral("01.01.1990Bernd")));
+        QVERIFY(!printed.contains(QStringLiteral("keineformalenFehler")));
+    }
+
+    void altClickOpensTheAddressOfTheEntrysLine_data()
+    {
+        QTest::addColumn<bool>("onFaultyLine"); // else on the entry of an error-free file
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("opened"); // empty: nothing opened
+        const QString asked = kQuestion + QStringLiteral("www.anna.de/fest");
+        QTest::newRow("asked and confirmed")
+            << true << true << QStringList{asked} << QStringLiteral("http://www.anna.de/fest");
+        QTest::newRow("asked and refused") << true << false << QStringList{asked} << QString();
+        QTest::newRow("entry without a line") << false << true << QStringList{kNoAddress} << QString();
+    }
+
+    void altClickOpensTheAddressOfTheEntrysLine()
+    {
+        QFETCH(bool, onFaultyLine);
+        QFETCH(bool, confirm);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, opened);
+        EditorRig rig;
+        const QString line = onFaultyLine ? QStringLiteral("32.01.1990 Anna www.anna.de/fest Feier")
+                                          : QStringLiteral("01.01.1990 Anna www.anna.de/fest");
+        rig.writeDataFile(fileWith({{BlockKind::Birthdays, {line}}}));
+        TC_FORM_Editor& editor = rig.open();
+        editor.setUrlQuestionChecked(true);
+        editor.action(EditorCommand::C_MItem_Pruefliste)->trigger();
+        const int number = static_cast<int>(editorLines(editor).indexOf(line)) + 1;
+        QListWidgetItem* entry = onFaultyLine ? entryEndingWith(editor, QStringLiteral(";%1)").arg(number))
+                                              : editor.checkList().list().item(0);
+        QVERIFY(entry);
+        rig.fake.boxes.answer(confirm ? MessageAnswer::Yes : MessageAnswer::No);
+        altClick(editor, entry);
+
+        QCOMPARE(rig.fake.boxes.texts(), boxes);
+        QCOMPARE(rig.fake.shell.urls.size(), qsizetype(opened.isEmpty() ? 0 : 1));
+        if (!opened.isEmpty())
+            QCOMPARE(rig.fake.shell.urls.front().toString(), opened);
+        QVERIFY(editor.checkList().shown()); // the click is no jump
+        QCOMPARE(editor.checkList().selectedEntry(), entry->text());
     }
 };
 
