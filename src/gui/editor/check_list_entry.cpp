@@ -18,12 +18,4 @@ std::optional<CheckListTarget> checkListTarget(const QString& entry)
     return CheckListTarget{entry.mid(open + 1, nameEnd - open - 1), std::max(1, number.trimmed().toInt())};
 }
 
-QString checkListTargetLine(const QString& entry, const std::vector<QString>& lines)
-{
-    const std::optional<CheckListTarget> target = checkListTarget(entry);
-    if (!target || static_cast<std::size_t>(target->line) > lines.size())
-        return {};
-    return lines[static_cast<std::size_t>(target->line - 1)];
-}
-
 } // namespace notavi::gui

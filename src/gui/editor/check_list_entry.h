@@ -4,7 +4,6 @@
 // at its end. A message may hold parentheses of its own, so the last "(" opens the place.
 
 #include <optional>
-#include <vector>
 
 #include <QString>
 
@@ -18,8 +17,5 @@ struct CheckListTarget
 
 // nullopt for an entry without "(" (the entry of a file without errors).
 std::optional<CheckListTarget> checkListTarget(const QString& entry);
-
-// The line of the text an entry points to; empty for an entry that points nowhere or past the end.
-QString checkListTargetLine(const QString& entry, const std::vector<QString>& lines);
 
 } // namespace notavi::gui

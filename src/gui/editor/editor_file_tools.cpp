@@ -52,10 +52,9 @@ void TC_FORM_Editor::connectToolCommands()
         {Cmd::C_MItem_FerienAnfordern, [this] { requestHolidayFileByMail(this, m_desktop); }},
         {Cmd::C_MItem_URL,
          [this] {
-             // While the check list is shown, the line its selected entry points to.
-             const QString line = checkListShown() ? checkListTargetLine(m_checkList->selectedEntry(),
-                                                                         C_RE_Termin->documentLines())
-                                                   : caretLineText(*C_RE_Termin);
+             // While the check list is shown, its selected entry, which quotes the faulty line.
+             const QString line =
+                 checkListShown() ? m_checkList->selectedEntry() : caretLineText(*C_RE_Termin);
              openWebAddressOfLine(this, m_desktop,
                                   {line, action(Cmd::C_MItem_URLabfrage)->isChecked(), kNoAddressMessage});
              P_Caret();

@@ -1,5 +1,5 @@
-// Opening the web address of the caret's line (or, by Alt+click on the check list, of the line an
-// entry points to), and printing the editor's text, its check list and the view.
+// Opening the web address of the caret's line (or, by Alt+click on the check list, of the selected
+// entry, which quotes its line), and printing the editor's text, its check list and the view.
 
 #include "gui/editor/check_list_panel.h"
 #include "gui/editor/editor_text.h"
@@ -207,7 +207,7 @@ class TestWebAddressAndPrint : public QObject
         QVERIFY(!printed.contains(QStringLiteral("keineformalenFehler")));
     }
 
-    void altClickOpensTheAddressOfTheEntrysLine_data()
+    void altClickOpensTheAddressInTheEntry_data()
     {
         QTest::addColumn<bool>("onFaultyLine"); // else on the entry of an error-free file
         QTest::addColumn<bool>("confirm");
@@ -220,7 +220,7 @@ class TestWebAddressAndPrint : public QObject
         QTest::newRow("entry without a line") << false << true << QStringList{kNoAddress} << QString();
     }
 
-    void altClickOpensTheAddressOfTheEntrysLine()
+    void altClickOpensTheAddressInTheEntry()
     {
         QFETCH(bool, onFaultyLine);
         QFETCH(bool, confirm);
