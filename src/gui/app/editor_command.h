@@ -23,11 +23,11 @@ class MainEditorCommand
     // invisibly, which saves a changed text on closing; after a save the view is evaluated again
     // and keeps the user's place. True when the file was saved.
     bool runHidden(const std::function<void(TC_FORM_Editor&)>& command);
-
-  private:
-    // After the editor saved: the file loaded and evaluated again, the view at the user's place.
+    // After the editor saved, or when the view no longer matches the file: the file loaded and
+    // evaluated again, the view at the user's place.
     void reloadKeepingPlace();
 
+  private:
     TC_FORM_Haupt& m_window;
     Desktop m_desktop;
     ProgramState& m_state;

@@ -27,6 +27,9 @@ const QString kInternalRefusal = QStringLiteral(
     "Interne Termine (Ostern, Advent, Feiertage und Mondphasen)\nk\u00F6nnen nicht gel\u00F6scht "
     "werden.\n\nSollen Sie nicht mehr angezeigt werden, so ist der zugeh\u00F6rige\nTerminblock "
     "im Men\u00FC Terminblockanzeige zu deaktivieren.");
+const QString kLineGoneMessage =
+    QStringLiteral("Der Termin steht nicht mehr in der Termindatei (sie wurde inzwischen ge\u00E4ndert, "
+                   "etwa mit einem anderen Programm).\n\nDie Ansicht wird neu geladen.");
 
 // The caret's line of the view; a selection that ends with a line break counts as ending on the
 // line before it.
@@ -93,14 +96,22 @@ void ViewFileCommands::C_PSBT_loeschenClick()
     }
     const auto source = static_cast<std::size_t>(entry.sourceLine);
     const std::string text = source < m_window.lines().size() ? m_window.lines()[source] : std::string();
-    m_editor.runHidden([day = entry.day, source = entry.sourceLine, &text](TC_FORM_Editor& editor) {
-        const std::optional<int> editorLine = editorLineOf(editor.lines(), source, text);
-        if (!editorLine)
-            return;
-        editor.setReferenceDay(day);
-        editor.text().moveCaretToLine(*editorLine);
-        editor.C_PSBT_loeschenClick();
-    });
+    bool lineGone = false;
+    m_editor.runHidden(
+        [day = entry.day, source = entry.sourceLine, &text, &lineGone](TC_FORM_Editor& editor) {
+            const std::optional<int> editorLine = editorLineOf(editor.lines(), source, text);
+            // An editor that could not load the file has told the user so already.
+            lineGone = !editorLine && editor.fileLoaded();
+            if (!editorLine)
+                return;
+            editor.setReferenceDay(day);
+            editor.text().moveCaretToLine(*editorLine);
+            editor.C_PSBT_loeschenClick();
+        });
+    if (lineGone) {
+        refuse(kLineGoneMessage);
+        m_editor.reloadKeepingPlace();
+    }
 }
 
 void ViewFileCommands::C_MItem_VerstricheneClick()
