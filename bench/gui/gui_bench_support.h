@@ -59,7 +59,13 @@ struct BenchDesktop
     gui::SystemClipboard clipboard;
     RealFileSystem files;
 
-    gui::Desktop desktop() { return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard}; }
+    gui::Desktop desktop() { return desktop(boxes, clock); }
+
+    // The same desktop with boxes and a clock of the benchmark's own.
+    gui::Desktop desktop(gui::MessageBoxes& ownBoxes, const Clock& ownClock)
+    {
+        return {ownBoxes, shell, beeper, ownClock, dialogs, timers, tray, clipboard};
+    }
 };
 
 } // namespace notavi::bench
