@@ -67,9 +67,12 @@ struct BenchDesktop
     RealFileSystem files;
     const gui::ModalRun modalRun = rejectUnexpectedDialog;
 
-    gui::Desktop desktop()
+    gui::Desktop desktop() { return desktop(boxes, clock); }
+
+    // The same desktop with boxes and a clock of the benchmark's own.
+    gui::Desktop desktop(gui::MessageBoxes& ownBoxes, const Clock& ownClock)
     {
-        return {boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun};
+        return {ownBoxes, shell, beeper, ownClock, dialogs, timers, tray, clipboard, modalRun};
     }
 };
 

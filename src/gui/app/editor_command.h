@@ -25,8 +25,8 @@ class MainEditorCommand
     // and keeps the user's place: the caret on the first entry of the day it stood on. True when
     // the file was saved.
     bool runHidden(const std::function<void(TC_FORM_Editor&)>& command);
-
-    // The file loaded and evaluated again (after the editor saved), the view at the user's place.
+    // After the editor saved, or when the view no longer matches the file: the file loaded and
+    // evaluated again, the view at the user's place.
     void reloadKeepingPlace();
 
   private:

@@ -48,9 +48,9 @@ const Refusals kChangeRefusals{
         "der zugeh\u00F6rige\nTerminblock im Men\u00FC Terminblockanzeige zu deaktivieren."),
 };
 
-const QString kVanishedLine = QStringLiteral(
-    "Der Termin steht nicht mehr so in der Termindatei: sie wurde inzwischen ge\u00E4ndert.\n\n"
-    "Die Terminansicht wird neu geladen.");
+const QString kVanishedLine =
+    QStringLiteral("Der Termin steht nicht mehr in der Termindatei (sie wurde inzwischen ge\u00E4ndert, "
+                   "etwa mit einem anderen Programm).\n\nDie Ansicht wird neu geladen.");
 
 // The hidden editor reads notavi.dat afresh, which another program may have changed since the view
 // was computed: the line is looked up by its text, at its index or above it, rather than working on
@@ -114,15 +114,15 @@ void ViewFileCommands::runOnLine(const ViewEntry& entry, const std::function<voi
     bool vanished = false;
     const bool saved = m_editor.runHidden([&](TC_FORM_Editor& editor) {
         const std::optional<int> editorLine = editorLineOf(editor.lines(), entry.sourceLine, text);
-        vanished = !editorLine;
-        if (vanished)
+        // An editor that could not load the file has told the user so already.
+        vanished = !editorLine && editor.fileLoaded();
+        if (!editorLine)
             return;
         editor.text().moveCaretToLine(*editorLine);
         command(editor);
     });
     if (vanished && !saved) {
-        m_desktop.beeper.play(SystemSound::Warning);
-        m_desktop.boxes.information(&m_window, kVanishedLine);
+        refuse(kVanishedLine);
         m_editor.reloadKeepingPlace();
     }
 }

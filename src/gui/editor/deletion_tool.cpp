@@ -44,7 +44,7 @@ void DeletionTool::run(DayNumber referenceDay)
         removeLinesAsOneEdit(text, lineRange(first, end));
         return;
     case LineDeletion::Kind::Ask:
-        askAndDelete(first, end, deletion.message, end - first > 1 || m_host.lines[deletion.first][0] == '@');
+        askAndDelete(first, end, deletion.message);
         return;
     case LineDeletion::Kind::AskShortening:
         askAboutShortening(first, deletion.message, deletion.shortened);
@@ -52,13 +52,11 @@ void DeletionTool::run(DayNumber referenceDay)
     }
 }
 
-void DeletionTool::askAndDelete(int first, int end, const std::string& question, bool block)
+void DeletionTool::askAndDelete(int first, int end, const std::string& question)
 {
     EditorTextControl& text = m_host.text;
     selectLines(text, first, end);
-    // Only the question about a whole block comes with the beep.
-    if (m_host.ask(MessageKind::Confirmation, question, MessageButtons::YesNo, !block) ==
-        MessageAnswer::Yes) {
+    if (m_host.ask(MessageKind::Confirmation, question, MessageButtons::YesNo) == MessageAnswer::Yes) {
         removeLinesAsOneEdit(text, lineRange(first, end));
         return;
     }

@@ -19,7 +19,7 @@ class DeletionTool
 
   private:
     // Yes/No about lines first ... end - 1, which stay selected while it is asked.
-    void askAndDelete(int first, int end, const std::string& question, bool block);
+    void askAndDelete(int first, int end, const std::string& question);
     void askAboutShortening(int line, const std::string& question, const std::string& shortened);
 
     const EditorToolHost& m_host;

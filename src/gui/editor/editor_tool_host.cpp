@@ -4,11 +4,9 @@
 
 namespace notavi::gui {
 
-MessageAnswer EditorToolHost::ask(MessageKind kind, std::string_view message, MessageButtons buttons,
-                                  bool quiet) const
+MessageAnswer EditorToolHost::ask(MessageKind kind, std::string_view message, MessageButtons buttons) const
 {
-    if (!quiet)
-        desktop.beeper.play(SystemSound::Warning);
+    desktop.beeper.play(SystemSound::Warning);
     return desktop.boxes.show(&window, kind, boxText(message), buttons);
 }
 

@@ -21,10 +21,9 @@ struct EditorToolHost
     const Lines& lines;
     const Desktop& desktop;
 
-    // A box of the tool, after the exclamation beep unless quiet; the text in Windows-1252 with "\r"
-    // breaks.
-    MessageAnswer ask(MessageKind kind, std::string_view message, MessageButtons buttons,
-                      bool quiet = false) const;
+    // A box of the tool, always after the exclamation beep (questions too); the text in
+    // Windows-1252 with "\r" breaks.
+    MessageAnswer ask(MessageKind kind, std::string_view message, MessageButtons buttons) const;
 
     void inform(std::string_view message) const
     {

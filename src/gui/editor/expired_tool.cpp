@@ -23,8 +23,8 @@ void ExpiredTool::runInteractive(DayNumber today)
         }
         const int line = static_cast<int>(expired->line);
         selectLines(text, line, line + 1);
-        const MessageAnswer answer = m_host.ask(MessageKind::Confirmation, expired->question,
-                                                MessageButtons::YesNoNoToAllYesToAll, true);
+        const MessageAnswer answer =
+            m_host.ask(MessageKind::Confirmation, expired->question, MessageButtons::YesNoNoToAllYesToAll);
         if (walk.answer(walkAnswerOf(answer)))
             removeLinesAsOneEdit(text, {line});
         else

@@ -33,18 +33,22 @@ QTextCursor rangeCursor(QTextDocument& document, int first, int end)
 }
 
 // The lines of `after` as the document holds them, taken from the document lines first ... end - 1
-// whose file text they equal, in order.
+// whose file text they equal, in order. Only a line with a "?" can stand for characters the file
+// cannot store (they are "?" in the file text); every other line is its own document text, so only
+// those are looked up, and the cost stays with them.
 QStringList documentTextsOf(const Lines& after, const Lines& before, std::size_t first, std::size_t end,
                             const QTextDocument& document)
 {
+    const auto mayDiffer = [](const std::string& line) { return line.find('?') != std::string::npos; };
     std::unordered_map<std::string, std::deque<QString>> texts;
     QTextBlock block = document.findBlockByNumber(static_cast<int>(first));
     for (std::size_t i = first; i < end && block.isValid(); ++i, block = block.next())
-        texts[before[i]].push_back(block.text());
+        if (mayDiffer(before[i]))
+            texts[before[i]].push_back(block.text());
     QStringList result;
     result.reserve(static_cast<qsizetype>(after.size()));
     for (const std::string& line : after) {
-        const auto same = texts.find(line);
+        const auto same = mayDiffer(line) ? texts.find(line) : texts.end();
         if (same == texts.end() || same->second.empty()) {
             result << fromCp1252(line);
             continue;

@@ -24,7 +24,7 @@ void ReactivationTool::run()
         }
         const WalkAnswer answer = found->ask
                                       ? walkAnswerOf(m_host.ask(MessageKind::Confirmation, found->message,
-                                                                MessageButtons::YesNoNoToAllYesToAll, true))
+                                                                MessageButtons::YesNoNoToAllYesToAll))
                                       : WalkAnswer::YesToAll;
         if (walk.answer(answer))
             text.replaceLineAsOneEdit(line, found->reactivated, 0);

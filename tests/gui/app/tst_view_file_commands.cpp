@@ -344,6 +344,41 @@ class TestViewFileCommands : public QObject
         QCOMPARE(saved.size(), before - 2);
     }
 
+    // Another program removed the appointment itself: nothing is deleted, the user hears why after
+    // the beep, and the view shows the file as it is now.
+    void deletingALineGoneFromTheFileSaysSoAndReloads()
+    {
+        MainWindowRig rig("15.06.2025");
+        rig.writeDataFile(fileWith({{BlockKind::OneTime, {QStringLiteral("16.06.2025 Arzt"), kMeeting}}}));
+        TC_FORM_Haupt& window = rig.start();
+        const auto isMeeting = [&window](const ViewEntry& entry) {
+            return entry.sourceLine < kInternalSourceLine &&
+                   window.lines()[static_cast<std::size_t>(entry.sourceLine)] == "16.06.2025 Besprechung";
+        };
+        const int line = firstEntry(window, isMeeting);
+        QVERIFY(line >= 0);
+        const QStringList changedOnDisk =
+            fileWith({{BlockKind::OneTime, {QStringLiteral("16.06.2025 Arzt")}}});
+        rig.writeDataFile(changedOnDisk);
+        const Lines onDisk = rig.dataFileLines();
+        caretToLine(window, line);
+        rig.fake.boxes.shown.clear();
+        rig.fake.beeper.played.clear();
+        int beepsBeforeBox = -1;
+        rig.fake.boxes.whileShown = [&rig, &beepsBeforeBox] {
+            beepsBeforeBox = static_cast<int>(rig.fake.beeper.played.size());
+        };
+        window.action(Command::C_KMitem_TerminLoeschen)->trigger();
+        QCOMPARE(rig.fake.boxes.shown.size(), 1);
+        QCOMPARE(rig.fake.boxes.shown[0].kind, MessageKind::Information);
+        QVERIFY(rig.fake.boxes.shown[0].text.startsWith(
+            QStringLiteral("Der Termin steht nicht mehr in der Termindatei")));
+        QCOMPARE(beepsBeforeBox, 1);
+        QCOMPARE(rig.dataFileLines(), onDisk);
+        QCOMPARE(window.lines(), onDisk);
+        QCOMPARE(firstEntry(window, isMeeting), -1);
+    }
+
     void expiredAppointmentsGoAtStartWhenSwitchedOn_data()
     {
         QTest::addColumn<bool>("on");

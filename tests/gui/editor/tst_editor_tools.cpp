@@ -84,6 +84,23 @@ class TestEditorTools : public QObject
         QVERIFY(lineOf(editor, QString()) >= 0);
     }
 
+    // Characters the file cannot store stand as "?" in the file text; sorting moves their lines
+    // with the characters, also beside a line that holds a real "?".
+    void sortingKeepsCharactersTheFileCannotStore()
+    {
+        EditorRig rig;
+        rig.writeDataFile(
+            fileWith({{BlockKind::Weekly, {QStringLiteral("So Kirche"), QStringLiteral("Fr Markt ?")}}}));
+        TC_FORM_Editor& editor = rig.open();
+        const int sunday = lineOf(editor, QStringLiteral("So Kirche"));
+        QTextCursor cursor(editor.text().document()->findBlockByNumber(sunday));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(QStringLiteral(" \u2713"));
+        editor.action(EditorCommand::C_MItem_Sortieren)->trigger();
+        QCOMPARE(lineOf(editor, QStringLiteral("Fr Markt ?")), sunday);
+        QCOMPARE(lineOf(editor, QStringLiteral("So Kirche \u2713")), sunday + 1);
+    }
+
     void expiredYesToAllDeletesTheRestWithoutAsking()
     {
         EditorRig rig;
@@ -241,6 +258,70 @@ class TestEditorTools : public QObject
         for (const char* line : {"Mo a", "Di b", "Mi c"})
             QCOMPARE(lineOf(editor, QString::fromLatin1(line)), -1);
         QVERIFY(editorLines(editor).size() <= file.size() - 5);
+    }
+
+    // Every box of the tools comes after the warning beep: questions, refusals, errors and the
+    // final messages alike.
+    void everyBoxOfTheToolsComesAfterTheBeep_data()
+    {
+        QTest::addColumn<QStringList>("file");
+        QTest::addColumn<QString>("caretText");
+        QTest::addColumn<int>("caretShift");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("boxes");
+        const auto row = [](const char* name, const QStringList& file, const QString& caretText,
+                            int caretShift, EditorCommand command, int boxes) {
+            QTest::newRow(name) << file << caretText << caretShift << static_cast<int>(command) << boxes;
+        };
+        const QString course = QStringLiteral("Mo ~01.06.2025-30.06.2025~ Kurs");
+        const QStringList weekly = fileWith({{BlockKind::Weekly, {QStringLiteral("Mo a"), course}}});
+        const QStringList oneTime =
+            fileWith({{BlockKind::OneTime, {QStringLiteral("* Notiz"), kToday, kExpired[0], kExpired[1]}}});
+        QStringList unended = weekly;
+        unended.removeAt(
+            static_cast<int>(unended.indexOf(QStringLiteral("@ E N D E"), unended.indexOf(course))));
+        QStringList stray = fileWith({});
+        stray << QStringLiteral("verirrt");
+        QStringList deactivated = fileWith({{BlockKind::Birthdays, {kDeactivated[0], kDeactivated[1]}}});
+        deactivated << QStringLiteral("~verirrt");
+        const QStringList faulty = fileWith({{BlockKind::Birthdays, {QStringLiteral("32.01.1990 Anna")}}});
+        using Cmd = EditorCommand;
+        row("Sortieren", weekly, {}, 0, Cmd::C_MItem_Sortieren, 1);
+        row("Kommentarzeile", oneTime, QStringLiteral("* Notiz"), 0, Cmd::C_KMItem_ZeilenLoeschen, 1);
+        row("Termin", oneTime, kToday, 0, Cmd::C_KMItem_ZeilenLoeschen, 1);
+        row("nicht zuordbare Zeile", stray, QStringLiteral("verirrt"), 0, Cmd::C_KMItem_ZeilenLoeschen, 1);
+        row("Terminblock", weekly, QStringLiteral("Mo a"), -1, Cmd::C_KMItem_ZeilenLoeschen, 1);
+        row("Terminzeitraum", weekly, course, 0, Cmd::C_KMItem_ZeilenLoeschen, 1);
+        row("Block ohne Ende", unended, QStringLiteral("Mo a"), -1, Cmd::C_KMItem_ZeilenLoeschen, 1);
+        row("Verstrichene", oneTime, {}, 0, Cmd::C_MItem_Verstrichene, 2);
+        row("keine Verstrichenen", weekly, {}, 0, Cmd::C_MItem_Verstrichene, 1);
+        row("Aktivieren", deactivated, {}, 0, Cmd::C_MItem_Aktivieren, 3);
+        row("keine Deaktivierten", weekly, {}, 0, Cmd::C_MItem_Aktivieren, 1);
+        row("Pr\u00FCfliste", faulty, {}, 0, Cmd::C_MItem_Pruefliste, 0);
+    }
+
+    void everyBoxOfTheToolsComesAfterTheBeep()
+    {
+        QFETCH(QStringList, file);
+        QFETCH(QString, caretText);
+        QFETCH(int, caretShift);
+        QFETCH(int, command);
+        QFETCH(int, boxes);
+        EditorRig rig;
+        rig.writeDataFile(file);
+        TC_FORM_Editor& editor = rig.open();
+        if (!caretText.isEmpty())
+            placeCaret(editor, lineOf(editor, caretText) + caretShift);
+        rig.fake.beeper.played.clear();
+        QList<int> beepsBeforeBox;
+        rig.fake.boxes.whileShown = [&rig, &beepsBeforeBox] {
+            beepsBeforeBox << static_cast<int>(rig.fake.beeper.played.size());
+        };
+        editor.action(static_cast<EditorCommand>(command))->trigger();
+        QCOMPARE(rig.fake.boxes.shown.size(), boxes);
+        for (int box = 0; box < boxes; ++box)
+            QVERIFY2(beepsBeforeBox[box] == box + 1, qPrintable(rig.fake.boxes.shown[box].text));
+        QCOMPARE(rig.fake.beeper.played, QList<SystemSound>(boxes, SystemSound::Warning));
     }
 
     // --- the check list -----------------------------------------------------------------------
