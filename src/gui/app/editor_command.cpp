@@ -76,6 +76,7 @@ void MainEditorCommand::reloadKeepingPlace()
     auto* view = m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
     const ViewPlace place = placeOf(*view);
     m_window.C_MItem_neuladenClick(false);
+    view->completeText();
     restorePlace(*view, place);
 }
 

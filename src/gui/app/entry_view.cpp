@@ -13,7 +13,7 @@
 
 namespace notavi::gui {
 
-EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent)
+EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent), m_fill(new PiecewiseTextFill(*this))
 {
     setReadOnly(true);
     // Read-only, but with a caret the user can move to an entry.
@@ -23,6 +23,9 @@ EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent)
     document()->setDocumentMargin(6);
     // Scrolling, resizing and any repaint bring new lines into sight.
     connect(this, &QPlainTextEdit::updateRequest, this, [this] { colourVisibleLines(); });
+    // Scrolling on is the user's move through the whole text.
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { completeText(); });
 }
 
 void EntryView::showEntries(const ViewEntries& entries, const ViewColours& colours, bool toLastLine)
@@ -37,12 +40,13 @@ void EntryView::showEntries(const ViewEntries& entries, const ViewColours& colou
         if (!first)
             text += QLatin1Char('\n');
         first = false;
-        text += fromCp1252(entry.phrase);
-        text += fromCp1252(entry.rest);
+        appendFromCp1252(text, entry.phrase);
+        appendFromCp1252(text, entry.rest);
         m_colours.push_back(entryColour(entry, colours).rgb());
     }
-    replaceText(text);
+    replaceText(std::move(text));
     if (toLastLine && !entries.empty()) {
+        completeText();
         setTextCursor(QTextCursor(document()->lastBlock()));
         verticalScrollBar()->setValue(verticalScrollBar()->maximum());
         ensureCursorVisible();
@@ -71,6 +75,16 @@ void EntryView::recolour(const ViewColours& colours)
     viewport()->update();
 }
 
+void EntryView::completeText()
+{
+    m_fill->complete();
+}
+
+bool EntryView::textComplete() const
+{
+    return !m_fill->pending();
+}
+
 QColor EntryView::lineColour(int line) const
 {
     if (line < 0 || static_cast<std::size_t>(line) >= m_colours.size())
@@ -95,6 +109,7 @@ int EntryView::firstVisibleLine() const
 
 ViewPosition EntryView::position()
 {
+    completeText();
     ViewPosition position{firstVisibleLine(), caretLine(), {}};
     const auto line = static_cast<std::size_t>(position.caretLine);
     if (line < m_entries.size() && lineWrapMode() == QPlainTextEdit::NoWrap)
@@ -104,6 +119,7 @@ ViewPosition EntryView::position()
 
 void EntryView::restorePosition(const ViewPosition& remembered, bool scrollCaret)
 {
+    completeText();
     const int lines = document()->blockCount();
     const int caret =
         std::clamp(lineWrapMode() == QPlainTextEdit::NoWrap ? restoredCaretLine(m_entries, remembered)
@@ -129,6 +145,7 @@ void EntryView::resizeEvent(QResizeEvent* event)
 
 void EntryView::keyPressEvent(QKeyEvent* event)
 {
+    completeText();
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
         Q_EMIT deletePressed();
         event->accept();
@@ -144,6 +161,7 @@ void EntryView::keyPressEvent(QKeyEvent* event)
 
 void EntryView::mousePressEvent(QMouseEvent* event)
 {
+    completeText();
     Q_EMIT mousePressed();
     const Qt::KeyboardModifiers keys = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (event->button() == Qt::LeftButton && keys != Qt::NoModifier) {
@@ -166,10 +184,16 @@ void EntryView::mouseMoveEvent(QMouseEvent* event)
     QPlainTextEdit::mouseMoveEvent(event);
 }
 
-void EntryView::replaceText(const QString& text)
+void EntryView::wheelEvent(QWheelEvent* event)
+{
+    completeText();
+    QPlainTextEdit::wheelEvent(event);
+}
+
+void EntryView::replaceText(QString text)
 {
     m_coloured.assign(m_colours.size(), false);
-    setPlainText(text);
+    m_fill->start(std::move(text));
     moveCursor(QTextCursor::Start);
     colourVisibleLines();
 }

@@ -1,0 +1,47 @@
+#pragma once
+
+// Fills a plain text control with a long text in pieces. A text document takes some microseconds for
+// every line it gets, so the year view's hundred thousand lines and more would keep the window from
+// painting for half a second: the lines of the first screen go in at once, the rest follows piece by
+// piece from the event loop, and all of it at once as soon as something needs the whole text (the
+// user's keys and clicks, the search, printing, positions).
+//
+// What the control holds is always the beginning of the text, so that a line's number in the
+// control is its number in the text while the rest waits.
+
+#include <QObject>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QTimer>
+
+namespace notavi::gui {
+
+class PiecewiseTextFill final : public QObject
+{
+  public:
+    // Lines put in at once and per piece: the first part covers more than any screen, a piece keeps
+    // the window answering between two of them.
+    static constexpr int kFirstLines = 1000;
+    static constexpr int kPieceLines = 4000;
+
+    explicit PiecewiseTextFill(QPlainTextEdit& control);
+
+    // Replaces the control's text by text (lines separated by '\n').
+    void start(QString text);
+    // Puts the rest in at once.
+    void complete();
+
+    bool pending() const { return !m_text.isEmpty(); }
+
+  private:
+    void appendLines(int lines);
+    qsizetype endOfLines(qsizetype from, int lines) const;
+
+    QPlainTextEdit& m_control;
+    QString m_text;         // the whole text while part of it waits, else empty
+    qsizetype m_filled = 0; // the part of m_text in the control: up to a '\n' or the end
+    int m_documentSize = 0; // the document's character count after the last piece
+    QTimer m_nextPiece;
+};
+
+} // namespace notavi::gui
