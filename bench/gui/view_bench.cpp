@@ -4,7 +4,7 @@
 // event loop), and the memory of the process with the year view shown. Runs on any Qt platform
 // (offscreen or an X server).
 //
-//   view_bench [lines] [runs]
+//   view_bench [lines] [runs] [tab]   (only that tab, e.g. for a profiler)
 
 #include "core/app/program_state.h"
 #include "core/engine/clock.h"
@@ -92,6 +92,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    const int onlyTab = argc > 3 ? std::atoi(argv[3]) : -1;
     bench::BenchDesktop desk(MessageAnswer::Cancel);
 
     std::printf("Hauptfenster mit %d Terminzeilen, Median aus %d Läufen\n", lines, runs);
@@ -99,6 +100,8 @@ int main(int argc, char** argv)
                 "|---:|---:|---:|---:|\n");
     long yearKilobytes = 0;
     for (int tab = 0; tab < kViewModeCount; ++tab) {
+        if (onlyTab >= 0 && tab != onlyTab)
+            continue;
         std::vector<double> starts;
         std::vector<double> switches;
         std::vector<double> wholeTexts;

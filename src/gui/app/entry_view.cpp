@@ -33,18 +33,10 @@ void EntryView::showEntries(const ViewEntries& entries, const ViewColours& colou
     m_entries = entries;
     m_colours.clear();
     m_colours.reserve(entries.size());
-    QString text;
-    text.reserve(static_cast<qsizetype>(entries.size()) * 48);
-    bool first = true;
-    for (const ViewEntry entry : entries) {
-        if (!first)
-            text += QLatin1Char('\n');
-        first = false;
-        appendFromCp1252(text, entry.phrase);
-        appendFromCp1252(text, entry.rest);
+    for (const ViewEntry entry : entries)
         m_colours.push_back(entryColour(entry, colours).rgb());
-    }
-    replaceText(std::move(text));
+    replaceText(static_cast<int>(entries.size()),
+                [this](int first, int count) { return entryLines(first, count); });
     if (toLastLine && !entries.empty()) {
         completeText();
         setTextCursor(QTextCursor(document()->lastBlock()));
@@ -57,7 +49,23 @@ void EntryView::showLines(const QStringList& lines, const QColor& colour)
 {
     m_entries.clear();
     m_colours.assign(static_cast<std::size_t>(lines.size()), colour.rgb());
-    replaceText(lines.join(QLatin1Char('\n')));
+    replaceText(static_cast<int>(lines.size()),
+                [lines](int first, int count) { return lines.mid(first, count).join(QLatin1Char('\n')); });
+}
+
+QString EntryView::entryLines(int first, int count) const
+{
+    QString text;
+    text.reserve(static_cast<qsizetype>(count) * 48);
+    for (auto line = static_cast<std::size_t>(first); line < static_cast<std::size_t>(first + count);
+         ++line) {
+        if (line != static_cast<std::size_t>(first))
+            text += QLatin1Char('\n');
+        const ViewEntry entry = m_entries[line];
+        appendFromCp1252(text, entry.phrase);
+        appendFromCp1252(text, entry.rest);
+    }
+    return text;
 }
 
 void EntryView::recolour(const ViewColours& colours)
@@ -190,10 +198,10 @@ void EntryView::wheelEvent(QWheelEvent* event)
     QPlainTextEdit::wheelEvent(event);
 }
 
-void EntryView::replaceText(QString text)
+void EntryView::replaceText(int lineCount, PiecewiseTextFill::LineText lineText)
 {
     m_coloured.assign(m_colours.size(), false);
-    m_fill->start(std::move(text));
+    m_fill->start(lineCount, std::move(lineText));
     moveCursor(QTextCursor::Start);
     colourVisibleLines();
 }

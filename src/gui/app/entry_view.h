@@ -64,7 +64,8 @@ class EntryView final : public QPlainTextEdit
     void wheelEvent(QWheelEvent* event) override;
 
   private:
-    void replaceText(QString text);
+    void replaceText(int lineCount, PiecewiseTextFill::LineText lineText);
+    QString entryLines(int first, int count) const;
     void colourVisibleLines();
     int caretLine() const;
     int firstVisibleLine() const;

@@ -1,5 +1,7 @@
 #include "gui/app/piecewise_text_fill.h"
 
+#include <algorithm>
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -12,58 +14,41 @@ PiecewiseTextFill::PiecewiseTextFill(QPlainTextEdit& control) : QObject(&control
     connect(&m_nextPiece, &QTimer::timeout, this, [this] { appendLines(kPieceLines); });
 }
 
-void PiecewiseTextFill::start(QString text)
+void PiecewiseTextFill::start(int lineCount, LineText lineText)
 {
-    m_nextPiece.stop();
-    m_text = std::move(text);
-    m_filled = endOfLines(0, kFirstLines);
-    m_control.setPlainText(m_filled == m_text.size() ? m_text : m_text.first(m_filled));
+    m_lineText = std::move(lineText);
+    m_lineCount = std::max(0, lineCount);
+    m_filledLines = std::min(m_lineCount, kFirstLines);
+    m_control.setPlainText(m_filledLines > 0 ? m_lineText(0, m_filledLines) : QString());
     m_documentSize = m_control.document()->characterCount();
-    if (m_filled == m_text.size())
-        m_text.clear();
-    else
+    if (pending())
         m_nextPiece.start();
+    else
+        m_nextPiece.stop();
 }
 
 void PiecewiseTextFill::complete()
 {
     if (pending())
-        appendLines(-1);
+        appendLines(m_lineCount);
 }
 
-// A negative number of lines means all that wait.
 void PiecewiseTextFill::appendLines(int lines)
 {
     m_nextPiece.stop();
     // Whoever replaced the text in between (a clear, new lines) owns the control now.
     if (m_control.document()->characterCount() != m_documentSize) {
-        m_text.clear();
+        m_lineCount = m_filledLines;
         return;
     }
-    const qsizetype end = lines < 0 ? m_text.size() : endOfLines(m_filled + 1, lines);
+    const int count = std::min(lines, m_lineCount - m_filledLines);
     QTextCursor cursor(m_control.document());
     cursor.movePosition(QTextCursor::End);
-    // The piece starts with the line break after the lines already in.
-    cursor.insertText(m_text.sliced(m_filled, end - m_filled));
-    m_filled = end;
+    cursor.insertText(QLatin1Char('\n') + m_lineText(m_filledLines, count));
+    m_filledLines += count;
     m_documentSize = m_control.document()->characterCount();
-    if (m_filled == m_text.size())
-        m_text.clear();
-    else
+    if (pending())
         m_nextPiece.start();
-}
-
-// The position of the line break that ends the given number of lines from `from` (the first
-// character of a line), or the end of the text when it has fewer.
-qsizetype PiecewiseTextFill::endOfLines(qsizetype from, int lines) const
-{
-    qsizetype end = from - 1;
-    for (int line = 0; line < lines; ++line) {
-        end = m_text.indexOf(QLatin1Char('\n'), end + 1);
-        if (end < 0)
-            return m_text.size();
-    }
-    return end;
 }
 
 } // namespace notavi::gui

@@ -4,10 +4,13 @@
 // every line it gets, so the year view's hundred thousand lines and more would keep the window from
 // painting for half a second: the lines of the first screen go in at once, the rest follows piece by
 // piece from the event loop, and all of it at once as soon as something needs the whole text (the
-// user's keys and clicks, the search, printing, positions).
+// user's keys and clicks, the search, printing, positions). The text of a piece is made only when
+// the piece goes in, so that no copy of the whole text is ever held beside the document.
 //
 // What the control holds is always the beginning of the text, so that a line's number in the
 // control is its number in the text while the rest waits.
+
+#include <functional>
 
 #include <QObject>
 #include <QPlainTextEdit>
@@ -24,22 +27,25 @@ class PiecewiseTextFill final : public QObject
     static constexpr int kFirstLines = 1000;
     static constexpr int kPieceLines = 4000;
 
+    // The lines first ... first + count - 1, separated by '\n'.
+    using LineText = std::function<QString(int first, int count)>;
+
     explicit PiecewiseTextFill(QPlainTextEdit& control);
 
-    // Replaces the control's text by text (lines separated by '\n').
-    void start(QString text);
+    // Replaces the control's text by lineCount lines.
+    void start(int lineCount, LineText lineText);
     // Puts the rest in at once.
     void complete();
 
-    bool pending() const { return !m_text.isEmpty(); }
+    bool pending() const { return m_filledLines < m_lineCount; }
 
   private:
     void appendLines(int lines);
-    qsizetype endOfLines(qsizetype from, int lines) const;
 
     QPlainTextEdit& m_control;
-    QString m_text;         // the whole text while part of it waits, else empty
-    qsizetype m_filled = 0; // the part of m_text in the control: up to a '\n' or the end
+    LineText m_lineText;
+    int m_lineCount = 0;
+    int m_filledLines = 0;
     int m_documentSize = 0; // the document's character count after the last piece
     QTimer m_nextPiece;
 };
