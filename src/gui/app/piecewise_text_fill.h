@@ -10,6 +10,7 @@
 // What the control holds is always the beginning of the text, so that a line's number in the
 // control is its number in the text while the rest waits.
 
+#include <chrono>
 #include <functional>
 
 #include <QObject>
@@ -26,6 +27,8 @@ class PiecewiseTextFill final : public QObject
     // the window answering between two of them.
     static constexpr int kFirstLines = 1000;
     static constexpr int kPieceLines = 4000;
+    // How long a replaced document lives on, so that its deletion comes after the new text's paint.
+    static constexpr std::chrono::milliseconds kOldDocumentDelay{100};
 
     // The lines first ... first + count - 1, separated by '\n'.
     using LineText = std::function<QString(int first, int count)>;
@@ -41,6 +44,7 @@ class PiecewiseTextFill final : public QObject
 
   private:
     void appendLines(int lines);
+    void replaceDocument(const QString& text);
 
     QPlainTextEdit& m_control;
     LineText m_lineText;

@@ -156,6 +156,24 @@ class TestEntryView : public QObject
         QCOMPARE(shownLines(*m_view), fresh);
     }
 
+    void aNewTextKeepsTheSettingsOfTheView()
+    {
+        m_view->setFont(QFont(QStringLiteral("Times New Roman"), 17));
+        m_view->setCursorWidth(7);
+        m_view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        const int margin = static_cast<int>(m_view->document()->documentMargin());
+        for (int round = 0; round < 3; ++round)
+            m_view->showLines(numberedLines(QStringLiteral("Zeile "), 3), Qt::black);
+        QCOMPARE(m_view->cursorWidth(), 7);
+        QCOMPARE(m_view->document()->defaultFont().pointSize(), 17);
+        QCOMPARE(m_view->document()->defaultTextOption().wrapMode(),
+                 QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QCOMPARE(static_cast<int>(m_view->document()->documentMargin()), margin);
+        QVERIFY(!m_view->document()->isUndoRedoEnabled());
+        // The replaced documents go soon after.
+        QTRY_COMPARE(m_view->findChildren<QTextDocument*>(Qt::FindDirectChildrenOnly).size(), 1);
+    }
+
   private:
     std::unique_ptr<EntryView> m_view;
 };
