@@ -23,7 +23,7 @@ EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent), m_fill(new Piece
     document()->setDocumentMargin(6);
     // Scrolling, resizing and any repaint bring new lines into sight.
     connect(this, &QPlainTextEdit::updateRequest, this, [this] { colourVisibleLines(); });
-    // Scrolling on is the user's move through the whole text.
+    // A scroll bar moved by the user may head for lines that still wait.
     for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
         connect(bar, &QAbstractSlider::actionTriggered, this, [this] { completeText(); });
 }
@@ -55,11 +55,12 @@ void EntryView::showLines(const QStringList& lines, const QColor& colour)
 
 QString EntryView::entryLines(int first, int count) const
 {
+    const auto begin = static_cast<std::size_t>(first);
+    const auto end = begin + static_cast<std::size_t>(count);
     QString text;
     text.reserve(static_cast<qsizetype>(count) * 48);
-    for (auto line = static_cast<std::size_t>(first); line < static_cast<std::size_t>(first + count);
-         ++line) {
-        if (line != static_cast<std::size_t>(first))
+    for (std::size_t line = begin; line < end; ++line) {
+        if (line != begin)
             text += QLatin1Char('\n');
         const ViewEntry entry = m_entries[line];
         appendFromCp1252(text, entry.phrase);

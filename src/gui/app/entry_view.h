@@ -65,7 +65,7 @@ class EntryView final : public QPlainTextEdit
 
   private:
     void replaceText(int lineCount, PiecewiseTextFill::LineText lineText);
-    QString entryLines(int first, int count) const;
+    QString entryLines(int first, int count) const; // the text of these entries, one per line
     void colourVisibleLines();
     int caretLine() const;
     int firstVisibleLine() const;
