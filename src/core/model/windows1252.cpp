@@ -13,11 +13,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t codePointOf(unsigned char byte)
-{
-    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
-}
-
 void appendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
@@ -86,6 +81,12 @@ char32_t decodeOne(std::string_view s, std::size_t& i)
 
 } // namespace
 
+char32_t codePointOf1252(char byte)
+{
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : value;
+}
+
 std::string toUtf8(std::string_view windows1252)
 {
     std::string out;
@@ -108,7 +109,7 @@ void appendAsUtf8(std::string& out, std::string_view windows1252)
         const auto byte = static_cast<unsigned char>(windows1252[i]);
         if (byte >= 0x80) {
             out.append(windows1252.substr(runStart, i - runStart));
-            appendUtf8(out, codePointOf(byte));
+            appendUtf8(out, codePointOf1252(static_cast<char>(byte)));
             runStart = i + 1;
         }
         ++i;

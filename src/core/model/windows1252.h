@@ -13,6 +13,8 @@ namespace notavi {
 std::string toUtf8(std::string_view windows1252);
 // The same, appended to out: no string of its own for every line of a long output.
 void appendAsUtf8(std::string& out, std::string_view windows1252);
+// The code point of one byte; all of them lie in the Basic Multilingual Plane.
+char32_t codePointOf1252(char byte);
 // Characters without a Windows-1252 byte become "?"; malformed UTF-8 bytes become "?".
 std::string fromUtf8(std::string_view utf8);
 // Whether fromUtf8 keeps the text whole: every character has a Windows-1252 byte and the UTF-8 is

@@ -13,7 +13,7 @@
 
 namespace notavi::gui {
 
-EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent)
+EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent), m_fill(new PiecewiseTextFill(*this))
 {
     setReadOnly(true);
     // Read-only, but with a caret the user can move to an entry.
@@ -23,6 +23,9 @@ EntryView::EntryView(QWidget* parent) : QPlainTextEdit(parent)
     document()->setDocumentMargin(6);
     // Scrolling, resizing and any repaint bring new lines into sight.
     connect(this, &QPlainTextEdit::updateRequest, this, [this] { colourVisibleLines(); });
+    // A scroll bar moved by the user may head for lines that still wait.
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { completeText(); });
 }
 
 void EntryView::showEntries(const ViewEntries& entries, const ViewColours& colours, bool toLastLine)
@@ -30,19 +33,12 @@ void EntryView::showEntries(const ViewEntries& entries, const ViewColours& colou
     m_entries = entries;
     m_colours.clear();
     m_colours.reserve(entries.size());
-    QString text;
-    text.reserve(static_cast<qsizetype>(entries.size()) * 48);
-    bool first = true;
-    for (const ViewEntry entry : entries) {
-        if (!first)
-            text += QLatin1Char('\n');
-        first = false;
-        text += fromCp1252(entry.phrase);
-        text += fromCp1252(entry.rest);
+    for (const ViewEntry entry : entries)
         m_colours.push_back(entryColour(entry, colours).rgb());
-    }
-    replaceText(text);
+    replaceText(static_cast<int>(entries.size()),
+                [this](int first, int count) { return entryLines(first, count); });
     if (toLastLine && !entries.empty()) {
+        completeText();
         setTextCursor(QTextCursor(document()->lastBlock()));
         verticalScrollBar()->setValue(verticalScrollBar()->maximum());
         ensureCursorVisible();
@@ -53,7 +49,24 @@ void EntryView::showLines(const QStringList& lines, const QColor& colour)
 {
     m_entries.clear();
     m_colours.assign(static_cast<std::size_t>(lines.size()), colour.rgb());
-    replaceText(lines.join(QLatin1Char('\n')));
+    replaceText(static_cast<int>(lines.size()),
+                [lines](int first, int count) { return lines.mid(first, count).join(QLatin1Char('\n')); });
+}
+
+QString EntryView::entryLines(int first, int count) const
+{
+    const auto begin = static_cast<std::size_t>(first);
+    const auto end = begin + static_cast<std::size_t>(count);
+    QString text;
+    text.reserve(static_cast<qsizetype>(count) * 48);
+    for (std::size_t line = begin; line < end; ++line) {
+        if (line != begin)
+            text += QLatin1Char('\n');
+        const ViewEntry entry = m_entries[line];
+        appendFromCp1252(text, entry.phrase);
+        appendFromCp1252(text, entry.rest);
+    }
+    return text;
 }
 
 void EntryView::recolour(const ViewColours& colours)
@@ -69,6 +82,16 @@ void EntryView::recolour(const ViewColours& colours)
     m_coloured.assign(m_colours.size(), false);
     colourVisibleLines();
     viewport()->update();
+}
+
+void EntryView::completeText()
+{
+    m_fill->complete();
+}
+
+bool EntryView::textComplete() const
+{
+    return !m_fill->pending();
 }
 
 QColor EntryView::lineColour(int line) const
@@ -95,6 +118,7 @@ int EntryView::firstVisibleLine() const
 
 ViewPosition EntryView::position()
 {
+    completeText();
     ViewPosition position{firstVisibleLine(), caretLine(), {}};
     const auto line = static_cast<std::size_t>(position.caretLine);
     if (line < m_entries.size() && lineWrapMode() == QPlainTextEdit::NoWrap)
@@ -104,6 +128,7 @@ ViewPosition EntryView::position()
 
 void EntryView::restorePosition(const ViewPosition& remembered, bool scrollCaret)
 {
+    completeText();
     const int lines = document()->blockCount();
     const int caret =
         std::clamp(lineWrapMode() == QPlainTextEdit::NoWrap ? restoredCaretLine(m_entries, remembered)
@@ -129,6 +154,7 @@ void EntryView::resizeEvent(QResizeEvent* event)
 
 void EntryView::keyPressEvent(QKeyEvent* event)
 {
+    completeText();
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
         Q_EMIT deletePressed();
         event->accept();
@@ -144,6 +170,7 @@ void EntryView::keyPressEvent(QKeyEvent* event)
 
 void EntryView::mousePressEvent(QMouseEvent* event)
 {
+    completeText();
     Q_EMIT mousePressed();
     const Qt::KeyboardModifiers keys = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (event->button() == Qt::LeftButton && keys != Qt::NoModifier) {
@@ -166,10 +193,16 @@ void EntryView::mouseMoveEvent(QMouseEvent* event)
     QPlainTextEdit::mouseMoveEvent(event);
 }
 
-void EntryView::replaceText(const QString& text)
+void EntryView::wheelEvent(QWheelEvent* event)
+{
+    completeText();
+    QPlainTextEdit::wheelEvent(event);
+}
+
+void EntryView::replaceText(int lineCount, PiecewiseTextFill::LineText lineText)
 {
     m_coloured.assign(m_colours.size(), false);
-    setPlainText(text);
+    m_fill->start(lineCount, std::move(lineText));
     moveCursor(QTextCursor::Start);
     colourVisibleLines();
 }

@@ -2,10 +2,12 @@
 
 // The view of the main window: one line per evaluated entry, each in its colour, with a caret, a
 // selection, copying and word wrap. A year view holds some hundred thousand lines, so the text goes
-// in as one plain text, and the colours are given to the lines only when they come into sight.
+// in as one plain text, filled in pieces after the first screen, and the colours are given to the
+// lines only when they come into sight.
 
 #include "core/app/view_position.h"
 #include "core/engine/view_entry.h"
+#include "gui/app/piecewise_text_fill.h"
 #include "gui/app/view_renderer.h"
 
 #include <vector>
@@ -30,6 +32,12 @@ class EntryView final : public QPlainTextEdit
     // Replaces the text by plain lines in one colour (waiting notes, the load failure).
     void showLines(const QStringList& lines, const QColor& colour);
 
+    // Puts the lines still waiting to be filled in at once: before anything reads the whole text or
+    // places the caret by line (search, printing, a remembered place).
+    void completeText();
+    // Whether every line is in the text.
+    bool textComplete() const;
+
     // Colours the shown lines again, the text and the caret untouched.
     void recolour(const ViewColours& colours);
 
@@ -53,13 +61,16 @@ class EntryView final : public QPlainTextEdit
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
-    void replaceText(const QString& text);
+    void replaceText(int lineCount, PiecewiseTextFill::LineText lineText);
+    QString entryLines(int first, int count) const; // the text of these entries, one per line
     void colourVisibleLines();
     int caretLine() const;
     int firstVisibleLine() const;
 
+    PiecewiseTextFill* m_fill;   // a child
     ViewEntries m_entries;       // what the lines show; empty for plain lines
     std::vector<QRgb> m_colours; // per line
     std::vector<bool> m_coloured;

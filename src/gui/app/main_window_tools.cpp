@@ -30,6 +30,7 @@ const QString kNoAddressMessage =
 void TC_FORM_Haupt::connectToolCommands()
 {
     m_search = std::make_unique<MainSearch>(*this, *C_RE_TerminAnzeige, m_desktop, [this] {
+        C_RE_TerminAnzeige->completeText();
         action(Command::C_MItem_NaechstesSuchen)->setEnabled(true);
     });
     // Every command stops the countdown first.
@@ -58,6 +59,7 @@ void TC_FORM_Haupt::connectToolCommands()
                               action(Command::C_MItem_URLabfrage)->isChecked(), kNoAddressMessage});
     });
     connectCommand(Command::C_MItem_Drucken, [this] {
+        C_RE_TerminAnzeige->completeText();
         printDocument(this, m_desktop, *C_RE_TerminAnzeige->document(),
                       C_TC_Terminart->tabText(C_TC_Terminart->currentIndex()).remove(QLatin1Char('&')));
     });

@@ -12,7 +12,20 @@ constexpr qint64 kJulianDayOfDayZero = 2415019;
 
 QString fromCp1252(std::string_view bytes)
 {
-    return QString::fromStdString(toUtf8(bytes));
+    QString text;
+    appendFromCp1252(text, bytes);
+    return text;
+}
+
+// Straight into UTF-16, one character per byte: the view converts some hundred thousand lines at a
+// time, and a detour through UTF-8 would make two strings of every one.
+void appendFromCp1252(QString& out, std::string_view bytes)
+{
+    const qsizetype start = out.size();
+    out.resize(start + static_cast<qsizetype>(bytes.size()));
+    QChar* target = out.data() + start;
+    for (const char byte : bytes)
+        *target++ = QChar(static_cast<char16_t>(codePointOf1252(byte)));
 }
 
 std::string toCp1252(const QString& text)

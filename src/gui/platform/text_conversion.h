@@ -14,6 +14,7 @@
 namespace notavi::gui {
 
 QString fromCp1252(std::string_view bytes);
+void appendFromCp1252(QString& out, std::string_view bytes);
 // Characters without a Windows-1252 byte become "?".
 std::string toCp1252(const QString& text);
 
