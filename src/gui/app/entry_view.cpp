@@ -101,6 +101,29 @@ QColor EntryView::lineColour(int line) const
     return QColor::fromRgb(m_colours[static_cast<std::size_t>(line)]);
 }
 
+std::unique_ptr<QTextDocument> EntryView::colouredCopy()
+{
+    completeText();
+    std::unique_ptr<QTextDocument> copy(document()->clone());
+    QTextCursor cursor(copy.get());
+    cursor.beginEditBlock();
+    // One format for each run of lines in the same colour.
+    for (QTextBlock block = copy->begin(); block.isValid();) {
+        const QColor colour = lineColour(block.blockNumber());
+        QTextBlock last = block;
+        while (last.next().isValid() && lineColour(last.next().blockNumber()) == colour)
+            last = last.next();
+        cursor.setPosition(block.position());
+        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setForeground(colour);
+        cursor.mergeCharFormat(format);
+        block = last.next();
+    }
+    cursor.endEditBlock();
+    return copy;
+}
+
 // A selection that ends with a line break counts as ending on the line before it, so that the
 // caret's line is the last selected line.
 int EntryView::caretLine() const

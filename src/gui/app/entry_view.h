@@ -10,6 +10,7 @@
 #include "gui/app/piecewise_text_fill.h"
 #include "gui/app/view_renderer.h"
 
+#include <memory>
 #include <vector>
 
 #include <QPlainTextEdit>
@@ -43,6 +44,10 @@ class EntryView final : public QPlainTextEdit
 
     // The colour the line is painted in.
     QColor lineColour(int line) const;
+
+    // The whole text with each line in its colour, for printing: the view itself keeps its colours
+    // out of the document, so that filling it stays cheap.
+    std::unique_ptr<QTextDocument> colouredCopy();
 
     // Where the user stands: the first line in sight, the caret's line and the sort key of its entry.
     ViewPosition position();

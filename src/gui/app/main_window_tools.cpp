@@ -59,8 +59,7 @@ void TC_FORM_Haupt::connectToolCommands()
                               action(Command::C_MItem_URLabfrage)->isChecked(), kNoAddressMessage});
     });
     connectCommand(Command::C_MItem_Drucken, [this] {
-        C_RE_TerminAnzeige->completeText();
-        printDocument(this, m_desktop, *C_RE_TerminAnzeige->document(),
+        printDocument(this, m_desktop, *C_RE_TerminAnzeige->colouredCopy(),
                       C_TC_Terminart->tabText(C_TC_Terminart->currentIndex()).remove(QLatin1Char('&')));
     });
     connectCommand(Command::C_MItem_SuchenNach, [this] { m_search->C_MItem_SuchenNachClick(); });

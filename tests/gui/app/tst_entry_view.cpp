@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 using namespace notavi;
@@ -76,6 +77,28 @@ class TestEntryView : public QObject
         QCOMPARE(shownLines(*m_view), lines);
         QCOMPARE(m_view->textCursor().position(), 0);
         QCOMPARE(m_view->lineColour(kLongView - 1), QColor(Qt::darkGreen));
+    }
+
+    // Printing takes a copy of the whole text with the colours the view paints, line by line.
+    void theColouredCopyHasEveryLineInItsColour()
+    {
+        ViewEntries entries;
+        for (int day = 0; day < kLongView / 3; ++day) {
+            entries.add(toDayNumber(2026, 1, 1) + day, "rot", 10, 4);
+            entries.add(toDayNumber(2026, 1, 1) + day, "blau", 11, 7);
+            entries.addSeparator(toDayNumber(2026, 1, 1) + day);
+        }
+        m_view->showEntries(entries, {{}, Qt::black}, false);
+        const std::unique_ptr<QTextDocument> copy = m_view->colouredCopy();
+        QCOMPARE(copy->blockCount(), m_view->document()->blockCount());
+        QVERIFY(copy->blockCount() >= kLongView - 3);
+        for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+            if (block.text().isEmpty())
+                continue;
+            const QColor printed = block.begin().fragment().charFormat().foreground().color();
+            QCOMPARE(printed, m_view->lineColour(block.blockNumber()));
+        }
+        QVERIFY(m_view->lineColour(0) != m_view->lineColour(1)); // the runs really change colour
     }
 
     void aShortTextGoesInWhole()
