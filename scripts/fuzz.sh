@@ -6,7 +6,7 @@ set -eu
 SECONDS_EACH=${1:-60}
 cd "$(dirname "$0")/.."
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz --target fuzz_appointment_file fuzz_line_options fuzz_settings_file
 mkdir -p build/fuzz/artifacts
 for harness in appointment_file line_options settings_file; do
     work=build/fuzz/corpus/$harness
