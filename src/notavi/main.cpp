@@ -6,12 +6,10 @@
 #include "core/model/file_system.h"
 #include "gui/app/program_info.h"
 #include "gui/app/tc_form_haupt.h"
-#include "gui/platform/beeper.h"
 #include "gui/platform/font_stand_ins.h"
 #include "gui/platform/german_formats.h"
-#include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/qt_translations.h"
-#include "gui/platform/shell.h"
+#include "gui/platform/system_desktop.h"
 #include "gui/platform/termination_signals.h"
 #include "startup_probe.h"
 
@@ -34,17 +32,10 @@ int main(int argc, char** argv)
             "erscheinen in der Sprache des Systems.");
     installFontStandIns();
 
-    SystemBeeper beeper;
-    QtMessageBoxes boxes(beeper);
-    DesktopShell shell;
+    SystemDesktop system;
     SystemClock clock;
     RealFileSystem files;
-    QtCommonDialogs dialogs;
-    QtTimers timers;
-    SystemTray tray;
-    SystemClipboard clipboard;
-    const ModalRun modalRun = execModally;
-    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun};
+    const Desktop desktop = system.with(clock);
     const StartupEnvironment environment{programFolderOfProcess(), userFolderEnvironmentOfProcess(), files};
 
     ProgramState state(environment);

@@ -10,7 +10,7 @@
 #include "gui/dialogs/tc_form_tb_ermitteln.h"
 #include "gui/dialogs/tc_form_teingabe.h"
 #include "gui/platform/german_formats.h"
-#include "gui/platform/qt_message_boxes.h"
+#include "gui/platform/system_desktop.h"
 
 #include <iostream>
 
@@ -70,16 +70,9 @@ int main(int argc, char** argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    SystemBeeper beeper;
-    QtMessageBoxes boxes(beeper);
-    DesktopShell shell;
+    SystemDesktop system;
     const FixedClock clock(notavi::toDayNumber(2025, 6, 15), 10 * 60);
-    QtCommonDialogs dialogs;
-    QtTimers timers;
-    SystemTray tray;
-    SystemClipboard clipboard;
-    const ModalRun modalRun = execModally;
-    const Desktop desktop{boxes, shell, beeper, clock, dialogs, timers, tray, clipboard, modalRun};
+    const Desktop desktop = system.with(clock);
 
     bool saved = true;
     TC_FORM_TEingabe entry(desktop, DialogLook{});

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -61,12 +60,6 @@ int firstAppointment(const TC_FORM_Haupt& window, const char* text)
     const auto source = static_cast<int>(std::find(window.lines().begin(), window.lines().end(), text) -
                                          window.lines().begin());
     return firstEntry(window, [source](const ViewEntry& entry) { return entry.sourceLine == source; });
-}
-
-QByteArray fileBytes(const MainWindowRig& rig, const char* name)
-{
-    QFile file(QString::fromStdString((rig.folder() / name).string()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The entry dialog filled in as the user would and confirmed.
@@ -134,7 +127,7 @@ class TestViewFileCommands : public QObject
             rig.writeDataFile(fileWith({{BlockKind::OneTime, {kMeeting}}}));
         }
         TC_FORM_Haupt& window = rig.start();
-        const QByteArray before = fileBytes(rig, "notavi.dat");
+        const std::string before = rig.fileBytes("notavi.dat");
         int line =
             firstEntry(window, [](const ViewEntry& entry) { return entry.sourceLine < kInternalSourceLine; });
         if (where == QLatin1String("end"))
@@ -158,7 +151,7 @@ class TestViewFileCommands : public QObject
         QVERIFY2(rig.fake.boxes.shown[0].text.startsWith(message), qPrintable(rig.fake.boxes.shown[0].text));
         QCOMPARE(rig.fake.beeper.played.size(), 1);
         QVERIFY(rig.fake.played.shown.isEmpty());
-        QCOMPARE(fileBytes(rig, "notavi.dat"), before);
+        QCOMPARE(rig.fileBytes("notavi.dat"), before);
     }
 
     // The typical request: a weekly appointment added from the main window lands as the first line
@@ -174,7 +167,7 @@ class TestViewFileCommands : public QObject
         rig.writeDataFile(
             fileWith({{BlockKind::Weekly, {QStringLiteral("Mi Chor")}}, {BlockKind::OneTime, monday}}));
         TC_FORM_Haupt& window = rig.start();
-        const QByteArray before = fileBytes(rig, "notavi.dat");
+        const std::string before = rig.fileBytes("notavi.dat");
         // The caret out of sight of the top line, which then gives the day to come back to.
         caretToLine(window, static_cast<int>(window.entries().size()) - 1);
         const int topLine = viewOf(window).cursorForPosition(QPoint(1, 1)).blockNumber();
@@ -195,7 +188,7 @@ class TestViewFileCommands : public QObject
             std::find(saved.begin(), saved.end(), BlockCatalogue::headerText(blockNumber(BlockKind::Weekly)));
         QVERIFY(header != saved.end() && header + 1 != saved.end());
         QCOMPARE(*(header + 1), std::string("Fr M\xFCll"));
-        QCOMPARE(fileBytes(rig, "notavi.bak"), before);
+        QCOMPARE(rig.fileBytes("notavi.bak"), before);
         QVERIFY(viewLines(window).join(QLatin1Char('\n')).contains(QStringLiteral("M\u00FCll")));
         const int caret = viewOf(window).textCursor().blockNumber();
         QCOMPARE(window.entries()[static_cast<std::size_t>(caret)].day, dayInSight);
@@ -215,7 +208,7 @@ class TestViewFileCommands : public QObject
         MainWindowRig rig("15.06.2025");
         rig.writeDataFile(fileWith({{BlockKind::OneTime, {kMeeting}}}));
         TC_FORM_Haupt& window = rig.start();
-        const QByteArray before = fileBytes(rig, "notavi.dat");
+        const std::string before = rig.fileBytes("notavi.dat");
         const QStringList shown = viewLines(window);
         const int line = firstAppointment(window, "16.06.2025 Besprechung");
         caretToLine(window, line);
@@ -226,8 +219,8 @@ class TestViewFileCommands : public QObject
                                                     : Command::C_KMItem_TerminAendern)
             ->trigger();
         QCOMPARE(rig.fake.played.shown, QStringList{kEntryDialog});
-        QCOMPARE(fileBytes(rig, "notavi.dat"), before);
-        QVERIFY(!QFile::exists(QString::fromStdString((rig.folder() / "notavi.bak").string())));
+        QCOMPARE(rig.fileBytes("notavi.dat"), before);
+        QVERIFY(!rig.backupExists());
         QCOMPARE(viewLines(window), shown);
         QCOMPARE(viewOf(window).textCursor().blockNumber(), command == QLatin1String("new") ? 0 : line);
     }
@@ -288,13 +281,13 @@ class TestViewFileCommands : public QObject
         const QStringList now =
             fileWith({{BlockKind::OneTime, {QStringLiteral("16.06.2025 Besprechung 2")}}});
         rig.writeDataFile(now);
-        const QByteArray written = fileBytes(rig, "notavi.dat");
+        const std::string written = rig.fileBytes("notavi.dat");
         rig.fake.boxes.shown.clear();
         window.action(Command::C_KMItem_TerminAendern)->trigger();
         QVERIFY(rig.fake.played.shown.isEmpty());
         QCOMPARE(rig.fake.boxes.shown.size(), 1);
         QVERIFY(rig.fake.boxes.shown[0].text.startsWith(QStringLiteral("Der Termin steht nicht mehr")));
-        QCOMPARE(fileBytes(rig, "notavi.dat"), written);
+        QCOMPARE(rig.fileBytes("notavi.dat"), written);
         QVERIFY(viewLines(window).join(QLatin1Char('\n')).contains(QStringLiteral("Besprechung 2")));
     }
 

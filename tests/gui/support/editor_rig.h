@@ -15,21 +15,13 @@
 #include <vector>
 
 #include <QStringList>
-#include <QTemporaryDir>
 
 namespace notavi::gui::test {
 
-class EditorRig
+class EditorRig : public PortableFolder
 {
   public:
     explicit EditorRig(const char* today = "15.06.2025");
-
-    Path folder() const;
-    void writeDataFile(const QStringList& utf8Lines) const;
-    void writeDataBytes(const std::string& bytes) const;
-    Lines dataFileLines() const;
-    Lines backupFileLines() const;
-    bool backupExists() const;
 
     // Creates the editor and loads the file into it (FormShow); shown on the (offscreen) screen
     // unless hidden.
@@ -43,7 +35,6 @@ class EditorRig
     RealFileSystem files;
 
   private:
-    QTemporaryDir m_dir;
     std::unique_ptr<ProgramState> m_state;
     std::unique_ptr<TC_FORM_Editor> m_editor;
 };

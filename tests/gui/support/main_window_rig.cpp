@@ -4,7 +4,6 @@
 #include "core/model/default_file.h"
 #include "core/model/windows1252.h"
 #include "gui/platform/text_conversion.h"
-#include "support/temp_dir.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,9 +12,6 @@
 
 namespace notavi::gui::test {
 namespace {
-
-using notavi::test::readBytes;
-using notavi::test::writeBytes;
 
 const EntryView& viewOf(const TC_FORM_Haupt& window)
 {
@@ -51,38 +47,7 @@ QList<TC_FORM_Alarm*> alarmWindows()
     return windows;
 }
 
-MainWindowRig::MainWindowRig(const char* today) : fake(day(today))
-{
-    writeBytes(folder() / "notavi.por", "");
-}
-
-Path MainWindowRig::folder() const
-{
-    return Path(m_dir.path().toStdString());
-}
-
-void MainWindowRig::writeDataFile(const QStringList& utf8Lines) const
-{
-    Lines lines;
-    for (const QString& line : utf8Lines)
-        lines.push_back(toCp1252(line));
-    writeBytes(folder() / "notavi.dat", joinLines(lines));
-}
-
-Lines MainWindowRig::dataFileLines() const
-{
-    return splitLines(readBytes(folder() / "notavi.dat"));
-}
-
-void MainWindowRig::writeSettings(const QString& utf8Text) const
-{
-    writeBytes(folder() / "notavi.ini", toCp1252(utf8Text));
-}
-
-QString MainWindowRig::settingsText() const
-{
-    return fromCp1252(readBytes(folder() / "notavi.ini"));
-}
+MainWindowRig::MainWindowRig(const char* today) : fake(day(today)) {}
 
 TC_FORM_Haupt& MainWindowRig::start()
 {

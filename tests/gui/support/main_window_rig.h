@@ -10,13 +10,13 @@
 #include "gui/app/tc_form_alarm.h"
 #include "gui/app/tc_form_haupt.h"
 #include "support/fake_desktop.h"
+#include "support/portable_folder.h"
 
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include <QStringList>
-#include <QTemporaryDir>
 
 namespace notavi::gui::test {
 
@@ -29,18 +29,10 @@ QStringList fileWith(const std::vector<std::pair<BlockKind, QStringList>>& block
 // The alarm windows on the screen, in no particular order (the main window takes them with it).
 QList<TC_FORM_Alarm*> alarmWindows();
 
-class MainWindowRig
+class MainWindowRig : public PortableFolder
 {
   public:
     explicit MainWindowRig(const char* today);
-
-    Path folder() const;
-    // Writes notavi.dat from UTF-8 lines in Windows-1252 with CR LF.
-    void writeDataFile(const QStringList& utf8Lines) const;
-    Lines dataFileLines() const;
-    // Writes notavi.ini (UTF-8 text converted to Windows-1252).
-    void writeSettings(const QString& utf8Text) const;
-    QString settingsText() const;
 
     TC_FORM_Haupt& start();
 
@@ -52,7 +44,6 @@ class MainWindowRig
     RealFileSystem files;
 
   private:
-    QTemporaryDir m_dir;
     std::unique_ptr<ProgramState> m_state;
     std::unique_ptr<TC_FORM_Haupt> m_window;
 };
