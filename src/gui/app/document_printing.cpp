@@ -16,6 +16,14 @@ constexpr double kRightBottomMargin = 200; // printer device units
 bool printDocument(QWidget* parent, const Desktop& desktop, const QTextDocument& document,
                    const QString& jobTitle)
 {
+    // A copy, so that laying the text out on the page leaves the window's document as it is.
+    return printDocument(
+        parent, desktop, [&document] { return std::unique_ptr<QTextDocument>(document.clone()); }, jobTitle);
+}
+
+bool printDocument(QWidget* parent, const Desktop& desktop,
+                   const std::function<std::unique_ptr<QTextDocument>()>& printable, const QString& jobTitle)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(jobTitle);
     if (!desktop.dialogs.setUpPrinter(parent, printer, jobTitle))
@@ -25,9 +33,7 @@ bool printDocument(QWidget* parent, const Desktop& desktop, const QTextDocument&
     printer.setPageMargins(QMarginsF(kLeftTopMargin * pointsPerUnit, kLeftTopMargin * pointsPerUnit,
                                      kRightBottomMargin * pointsPerUnit, kRightBottomMargin * pointsPerUnit),
                            QPageLayout::Point);
-    // A copy, so that laying the text out on the page leaves the window's document as it is.
-    const std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->print(&printer);
+    printable()->print(&printer);
     return true;
 }
 

@@ -6,6 +6,9 @@
 
 #include "gui/platform/desktop.h"
 
+#include <functional>
+#include <memory>
+
 #include <QString>
 
 class QTextDocument;
@@ -16,5 +19,9 @@ namespace notavi::gui {
 // False when the user cancelled the print dialog.
 bool printDocument(QWidget* parent, const Desktop& desktop, const QTextDocument& document,
                    const QString& jobTitle);
+// The same with a text that is made only once the printer is chosen (a copy of its own, which the
+// page layout may change).
+bool printDocument(QWidget* parent, const Desktop& desktop,
+                   const std::function<std::unique_ptr<QTextDocument>()>& printable, const QString& jobTitle);
 
 } // namespace notavi::gui

@@ -8,8 +8,9 @@
 
 namespace notavi::gui {
 
-MainEditorCommand::MainEditorCommand(TC_FORM_Haupt& window, const Desktop& desktop, ProgramState& state)
-    : m_window(window), m_desktop(desktop), m_state(state)
+MainEditorCommand::MainEditorCommand(TC_FORM_Haupt& window, EntryView& view, const Desktop& desktop,
+                                     ProgramState& state)
+    : m_window(window), m_view(view), m_desktop(desktop), m_state(state)
 {
 }
 
@@ -27,7 +28,7 @@ void MainEditorCommand::C_MItem_bearbeitenClick()
     const bool saved = runner.openModal();
     m_state.setLineErrorState(messages);
     if (!saved && m_state.fileLoaded()) {
-        view().viewport()->update();
+        m_view.viewport()->update();
         return;
     }
     reloadKeepingPlace();
@@ -40,21 +41,16 @@ bool MainEditorCommand::runHidden(const std::function<void(TC_FORM_Editor&)>& co
     if (saved)
         reloadKeepingPlace();
     else if (m_window.isVisible())
-        view().setFocus();
+        m_view.setFocus();
     return saved;
-}
-
-EntryView& MainEditorCommand::view() const
-{
-    return *m_window.findChild<EntryView*>(QStringLiteral("C_RE_TerminAnzeige"));
 }
 
 // The view is not touched while the editor runs, so its place before the run is the user's place.
 void MainEditorCommand::reloadKeepingPlace()
 {
-    const ViewPosition place = view().position();
+    const ViewPosition place = m_view.position();
     m_window.C_MItem_neuladenClick(false);
-    view().restorePosition(place, true);
+    m_view.restorePosition(place, true);
 }
 
 } // namespace notavi::gui

@@ -17,7 +17,7 @@ class TC_FORM_Haupt;
 class MainEditorCommand
 {
   public:
-    MainEditorCommand(TC_FORM_Haupt& window, const Desktop& desktop, ProgramState& state);
+    MainEditorCommand(TC_FORM_Haupt& window, EntryView& view, const Desktop& desktop, ProgramState& state);
 
     void C_MItem_bearbeitenClick();
     // The frame of the commands that change the file: `command` runs on the editor created
@@ -30,9 +30,8 @@ class MainEditorCommand
     void reloadKeepingPlace();
 
   private:
-    EntryView& view() const;
-
     TC_FORM_Haupt& m_window;
+    EntryView& m_view;
     Desktop m_desktop;
     ProgramState& m_state;
 };

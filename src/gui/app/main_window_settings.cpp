@@ -5,6 +5,7 @@
 #include "core/app/window_geometry.h"
 #include "gui/app/main_search.h"
 #include "gui/app/tc_form_haupt.h"
+#include "gui/app/view_appearance.h"
 #include "gui/dialogs/tc_form_eingabe.h"
 #include "gui/platform/settings_conversion.h"
 #include "gui/platform/text_conversion.h"
@@ -329,13 +330,10 @@ void TC_FORM_Haupt::C_MItem_TBMondphasenClick(QAction* item)
 void TC_FORM_Haupt::C_MItem_ZeilenumbruchClick()
 {
     stopCountdown();
-    const ViewPosition place = C_RE_TerminAnzeige->position();
     m_state.settings().view.wordWrap = !m_state.settings().view.wordWrap;
     applyMenuChecks();
-    applyMainSettings();
     saveSection(SettingsSection::View);
-    C_RE_TerminAnzeige->recolour(viewColours());
-    C_RE_TerminAnzeige->restorePosition(place, true);
+    m_appearance->recolourKeepingPlace(true);
 }
 
 void TC_FORM_Haupt::C_MItem_BarClick(QAction* item)

@@ -59,8 +59,9 @@ void TC_FORM_Haupt::connectToolCommands()
                               action(Command::C_MItem_URLabfrage)->isChecked(), kNoAddressMessage});
     });
     connectCommand(Command::C_MItem_Drucken, [this] {
-        printDocument(this, m_desktop, *C_RE_TerminAnzeige->colouredCopy(),
-                      C_TC_Terminart->tabText(C_TC_Terminart->currentIndex()).remove(QLatin1Char('&')));
+        printDocument(
+            this, m_desktop, [this] { return C_RE_TerminAnzeige->colouredCopy(); },
+            C_TC_Terminart->tabText(C_TC_Terminart->currentIndex()).remove(QLatin1Char('&')));
     });
     connectCommand(Command::C_MItem_SuchenNach, [this] { m_search->C_MItem_SuchenNachClick(); });
     connectCommand(Command::C_MItem_NaechstesSuchen, [this] { m_search->C_MItem_NaechstesSuchenClick(); });

@@ -427,7 +427,7 @@ void TC_FORM_Haupt::connectCommands()
             [this] { C_MItem_neuladenClick(true); });
     connect(action(Command::C_KMItem_kopieren), &QAction::triggered, C_RE_TerminAnzeige,
             &QPlainTextEdit::copy);
-    m_editorCommand = std::make_unique<MainEditorCommand>(*this, m_desktop, m_state);
+    m_editorCommand = std::make_unique<MainEditorCommand>(*this, *C_RE_TerminAnzeige, m_desktop, m_state);
     connectToolCommands();
     for (const Command starter : {Command::C_MItem_bearbeiten, Command::C_KMItem_bearbeiten})
         connect(action(starter), &QAction::triggered, this, [this] {

@@ -18,9 +18,6 @@
 #include <QVBoxLayout>
 
 namespace notavi::gui {
-namespace {
-
-} // namespace
 
 QUrl makerMailUrl()
 {

@@ -45,10 +45,10 @@ class ViewAppearance final : public QObject
     void chooseBlockColours();                   // "&Terminblockfarbe..."
     void toggleTooltips();                       // "Tooltipps &anzeigen"
     void askTooltipTime(TC_Form_Eingabe& input); // "Tooltipps A&nzeigedauer setzen..."
-
-  private:
     // Applies the settings and colours the view again, the caret staying on its entry.
     void recolourKeepingPlace(bool scrollCaret);
+
+  private:
     void applyTooltips();
 
     Settings& settings() { return m_state.settings(); }

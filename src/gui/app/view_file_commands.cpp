@@ -71,7 +71,8 @@ std::optional<int> editorLineOf(const Lines& editorLines, int fileLine, const st
 
 ViewFileCommands::ViewFileCommands(TC_FORM_Haupt& window, EntryView& view, const Desktop& desktop,
                                    ProgramState& state)
-    : QObject(&window), m_window(window), m_view(view), m_desktop(desktop), m_editor(window, desktop, state)
+    : QObject(&window), m_window(window), m_view(view), m_desktop(desktop),
+      m_editor(window, view, desktop, state)
 {
 }
 

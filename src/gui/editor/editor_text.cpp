@@ -48,11 +48,6 @@ void EditorTextControl::showLines(const Lines& lines)
     document()->setModified(false);
 }
 
-void EditorTextControl::showLines(const std::vector<std::string_view>& lines)
-{
-    showLines(Lines(lines.begin(), lines.end()));
-}
-
 std::vector<QString> EditorTextControl::documentLines() const
 {
     std::vector<QString> lines;

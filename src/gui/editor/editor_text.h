@@ -24,7 +24,6 @@ class EditorTextControl final : public QPlainTextEdit
 
     // Replaces the whole text (no undo step), the caret at the beginning, the text unmodified.
     void showLines(const Lines& lines);
-    void showLines(const std::vector<std::string_view>& lines);
 
     // The lines as the document holds them (not as toPlainText gives them, which turns the
     // no-break spaces of the file into blanks).
