@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -231,10 +232,16 @@ void EntryView::replaceText(int lineCount, PiecewiseTextFill::LineText lineText)
 }
 
 // Gives each line in sight its colour once, as a format of its layout: the document itself stays
-// plain, so that filling it costs no formats per line.
+// plain, so that filling it costs no formats per line. The new colours are announced to the
+// document once for all of them: announced line by line, each announcement laid out its line anew
+// and asked for the lines in sight again, one level deeper each time (a third of a switch's time).
 void EntryView::colourVisibleLines()
 {
+    if (m_colouring) // the update that the announcement below causes
+        return;
     const qreal bottom = viewport()->height();
+    QTextBlock first;
+    QTextBlock last;
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
         if (blockBoundingGeometry(block).translated(contentOffset()).top() > bottom)
             break;
@@ -245,8 +252,14 @@ void EntryView::colourVisibleLines()
         QTextCharFormat format;
         format.setForeground(QColor::fromRgb(m_colours[line]));
         block.layout()->setFormats({QTextLayout::FormatRange{0, block.length(), format}});
-        document()->markContentsDirty(block.position(), block.length());
+        if (!first.isValid())
+            first = block;
+        last = block;
     }
+    if (!first.isValid())
+        return;
+    const QScopedValueRollback colouring(m_colouring, true);
+    document()->markContentsDirty(first.position(), last.position() + last.length() - first.position());
 }
 
 } // namespace notavi::gui

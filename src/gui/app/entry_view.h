@@ -79,6 +79,7 @@ class EntryView final : public QPlainTextEdit
     ViewEntries m_entries;       // what the lines show; empty for plain lines
     std::vector<QRgb> m_colours; // per line
     std::vector<bool> m_coloured;
+    bool m_colouring = false; // while colourVisibleLines announces new colours
 };
 
 } // namespace notavi::gui

@@ -5,7 +5,10 @@
 #include "gui/app/entry_view.h"
 #include "support/gui_test_main.h"
 
+#include <algorithm>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <QScrollBar>
 #include <QTest>
@@ -47,6 +50,21 @@ ViewEntries longEntries(int days)
         entries.addSeparator(first + day);
     }
     return entries;
+}
+
+// Every line whose top is in the viewport, with the colour its layout paints it in.
+std::vector<std::pair<int, QColor>> paintedColours(const EntryView& view)
+{
+    std::vector<std::pair<int, QColor>> lines;
+    for (QTextBlock block = view.cursorForPosition(QPoint(0, 0)).block(); block.isValid();
+         block = block.next()) {
+        if (view.cursorRect(QTextCursor(block)).top() > view.viewport()->height())
+            break;
+        const QList<QTextLayout::FormatRange> formats = block.layout()->formats();
+        lines.emplace_back(block.blockNumber(),
+                           formats.isEmpty() ? QColor() : formats.front().format.foreground().color());
+    }
+    return lines;
 }
 
 } // namespace
@@ -99,6 +117,35 @@ class TestEntryView : public QObject
             QCOMPARE(printed, m_view->lineColour(block.blockNumber()));
         }
         QVERIFY(m_view->lineColour(0) != m_view->lineColour(1)); // the runs really change colour
+    }
+
+    // The view colours the lines as they come into sight: at the first paint, after a scroll to
+    // the end and after a recolouring, every line in sight has its own colour.
+    void theLinesInSightHaveTheirColours()
+    {
+        ViewEntries entries;
+        for (int day = 0; day < kLongView / 2; ++day) {
+            entries.add(toDayNumber(2026, 1, 1) + day, "rot", 10, 4);
+            entries.add(toDayNumber(2026, 1, 1) + day, "in der Schriftfarbe", 11);
+        }
+        // The first line in sight and the lines in sight not in their colour.
+        const auto inSight = [this] {
+            QCoreApplication::processEvents();
+            const auto painted = paintedColours(*m_view);
+            const auto wrong = std::count_if(painted.begin(), painted.end(), [this](const auto& line) {
+                return line.second != m_view->lineColour(line.first);
+            });
+            return std::pair{painted.size() > 10 ? painted.front().first : -1, wrong};
+        };
+        m_view->showEntries(entries, {{}, Qt::black}, false);
+        QCOMPARE(inSight(), std::pair(0, std::ptrdiff_t{0}));
+        QTest::keyClick(m_view.get(), Qt::Key_End, Qt::ControlModifier);
+        const auto [firstAtEnd, wrongAtEnd] = inSight();
+        QVERIFY(firstAtEnd > kLongView - 100);
+        QCOMPARE(wrongAtEnd, 0);
+        m_view->recolour({{}, Qt::darkCyan});
+        QCOMPARE(m_view->lineColour(firstAtEnd | 1), QColor(Qt::darkCyan));
+        QCOMPARE(inSight(), std::pair(firstAtEnd, std::ptrdiff_t{0}));
     }
 
     void aShortTextGoesInWhole()
