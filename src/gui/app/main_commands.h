@@ -109,18 +109,14 @@ enum class Command
 };
 // clang-format on
 
-inline constexpr std::size_t kCommandCount = 0
-#define NOTAVI_COMMAND_COUNT(name) +1
-    NOTAVI_MAIN_COMMANDS(NOTAVI_COMMAND_COUNT)
-#undef NOTAVI_COMMAND_COUNT
-    ;
-
 // The objectName of the command's item.
-inline constexpr std::array<std::string_view, kCommandCount> kCommandNames = {
-#define NOTAVI_COMMAND_NAME(name) #name,
+inline constexpr std::array kCommandNames = {
+#define NOTAVI_COMMAND_NAME(name) std::string_view(#name),
     NOTAVI_MAIN_COMMANDS(NOTAVI_COMMAND_NAME)
 #undef NOTAVI_COMMAND_NAME
 };
+
+inline constexpr std::size_t kCommandCount = kCommandNames.size();
 
 constexpr std::size_t commandIndex(Command command)
 {

@@ -35,7 +35,7 @@ class TC_FORM_Terminblock final : public QDialog
     void showEvent(QShowEvent* event) override;
 
   private:
-    QCheckBox* addBox(QWidget* parent, const QString& name, const QString& caption, bool checked);
+    static QCheckBox* addBox(QWidget* parent, const QString& name, const QString& caption, bool checked);
     void setAllBlocks(bool checked);
     void C_CHBX_GeburtstagClick();
     void C_CHBX_GeburtstagMitClick();

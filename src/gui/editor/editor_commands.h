@@ -71,17 +71,13 @@ enum class EditorCommand
 };
 // clang-format on
 
-inline constexpr std::size_t kEditorCommandCount = 0
-#define NOTAVI_EDITOR_COUNT(name) +1
-    NOTAVI_EDITOR_COMMANDS(NOTAVI_EDITOR_COUNT)
-#undef NOTAVI_EDITOR_COUNT
-    ;
-
-inline constexpr std::array<std::string_view, kEditorCommandCount> kEditorCommandNames = {
-#define NOTAVI_EDITOR_NAME(name) #name,
+inline constexpr std::array kEditorCommandNames = {
+#define NOTAVI_EDITOR_NAME(name) std::string_view(#name),
     NOTAVI_EDITOR_COMMANDS(NOTAVI_EDITOR_NAME)
 #undef NOTAVI_EDITOR_NAME
 };
+
+inline constexpr std::size_t kEditorCommandCount = kEditorCommandNames.size();
 
 constexpr std::size_t editorCommandIndex(EditorCommand command)
 {

@@ -404,7 +404,7 @@ void TC_FORM_Editor::connectCommands()
     connect(C_RE_Termin, &QPlainTextEdit::undoAvailable, this, [this] { updateSaveAndUndo(); });
 }
 
-void TC_FORM_Editor::setUrlQuestionChecked(bool checked)
+void TC_FORM_Editor::setUrlQuestionChecked(bool checked) const
 {
     QSignalBlocker quiet(action(Cmd::C_MItem_URLabfrage));
     action(Cmd::C_MItem_URLabfrage)->setChecked(checked);

@@ -31,6 +31,7 @@ namespace notavi::gui {
 
 class CalendarPanel;
 class CheckListPanel;
+class ClipboardTextWatch;
 class EditorAppearance;
 struct EditorToolHost;
 class EditorTextControl;
@@ -68,7 +69,7 @@ class TC_FORM_Editor final : public QMainWindow
 
     void setUrlQuestionCommand(std::function<bool()> toggle) { m_toggleUrlQuestion = std::move(toggle); }
 
-    void setUrlQuestionChecked(bool checked);
+    void setUrlQuestionChecked(bool checked) const;
 
     // How the entry dialog is shown; tests play the user's part there.
     void setEntryDialogRun(ModalRun run) { m_entryRun = std::move(run); }
@@ -155,6 +156,7 @@ class TC_FORM_Editor final : public QMainWindow
     void P_Bearbeitung_freigeben(bool enabled);
     void P_TerminblockDerZeile();
     void updateSaveAndUndo();
+    void updatePasteItem();
     void prepareContextMenu();
     void C_RE_TerminKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void C_RE_TerminMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -194,6 +196,7 @@ class TC_FORM_Editor final : public QMainWindow
     std::function<bool()> m_toggleUrlQuestion;
     ModalRun m_entryRun;
 
+    ClipboardTextWatch* m_clipboard = nullptr;
     EditorTextControl* C_RE_Termin = nullptr;
     LineMirror* m_mirror = nullptr;
     QTabBar* C_TC_Terminblock = nullptr;
