@@ -9,11 +9,9 @@
 #include "gui/editor/info_area_keys.h"
 #include "gui/editor/line_mirror.h"
 #include "gui/editor/tc_form_editor.h"
+#include "gui/platform/clipboard_text_watch.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -26,12 +24,6 @@ namespace {
 using Cmd = EditorCommand;
 
 constexpr int kFirstFreeLine = kInfoLineCount; // zero-based: line 12 on the screen
-
-bool clipboardHoldsText()
-{
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText() && !data->text().isEmpty();
-}
 
 // Read-only keeps the caret moving with the keys, as in a writable text.
 void setWritable(QPlainTextEdit& text, bool writable)
@@ -63,13 +55,12 @@ void TC_FORM_Editor::P_Bearbeitung_freigeben(bool enabled)
                               Cmd::C_MItem_Verstrichene, Cmd::C_MItem_Aktivieren, Cmd::C_MItem_Pruefliste})
         action(command)->setEnabled(enabled);
     action(Cmd::C_MItem_Weitersuchen)->setEnabled(enabled && m_searchDone);
-    action(Cmd::C_MItem_Einfuegen)
-        ->setEnabled(enabled && m_fileLoaded && !checkListShown() && clipboardHoldsText());
     for (QPushButton* button : m_buttons)
         button->setEnabled(enabled);
     for (QToolButton* tool : m_lineTools)
         tool->setEnabled(enabled);
     setWritable(*C_RE_Termin, enabled);
+    updatePasteItem();
     updateSaveAndUndo();
     P_CursorPos();
 }
@@ -79,6 +70,15 @@ void TC_FORM_Editor::updateSaveAndUndo()
     action(Cmd::C_MItem_speichern)->setEnabled(C_RE_Termin->document()->isModified());
     action(Cmd::C_MItem_Rueckgaengig)
         ->setEnabled(C_RE_Termin->document()->isUndoAvailable() && !checkListShown());
+}
+
+// Paste where the text may be written and the clipboard holds text; the clipboard may change while
+// the editor is open.
+void TC_FORM_Editor::updatePasteItem()
+{
+    action(Cmd::C_MItem_Einfuegen)
+        ->setEnabled(m_fileLoaded && !checkListShown() && !C_RE_Termin->isReadOnly() &&
+                     m_clipboard->holdsText());
 }
 
 void TC_FORM_Editor::P_CursorPos(bool updateTab)
@@ -100,7 +100,7 @@ void TC_FORM_Editor::P_CursorPos(bool updateTab)
     const bool writable =
         C_RE_Termin->caretLine() >= kFirstFreeLine && C_RE_Termin->selectionStartLine() >= kFirstFreeLine;
     setWritable(*C_RE_Termin, writable);
-    action(Cmd::C_MItem_Einfuegen)->setEnabled(writable && clipboardHoldsText());
+    updatePasteItem();
     action(Cmd::C_MItem_Ausschneiden)->setEnabled(writable);
     P_Caret();
 }
@@ -137,7 +137,7 @@ void TC_FORM_Editor::prepareContextMenu()
     action(Cmd::C_MItem_Ausschneiden)->setEnabled(selection && writable);
     action(Cmd::C_KMItem_Ausschneiden)->setEnabled(selection && writable);
     action(Cmd::C_KMItem_Kopieren)->setEnabled(selection);
-    action(Cmd::C_KMItem_Einfuegen)->setEnabled(writable && clipboardHoldsText());
+    action(Cmd::C_KMItem_Einfuegen)->setEnabled(writable && m_clipboard->holdsText());
     const std::pair<Cmd, EditorButton> buttonItems[] = {
         {Cmd::C_KMItem_neuerTermin, EditorButton::C_PSBT_neu},
         {Cmd::C_KMItem_TerminAendern, EditorButton::C_PSBT_aendern},

@@ -10,6 +10,7 @@
 #include "gui/editor/editor_messages.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/line_mirror.h"
+#include "gui/platform/clipboard_text_watch.h"
 #include "gui/platform/text_conversion.h"
 
 #include <QAction>
@@ -27,8 +28,10 @@ TC_FORM_Editor::TC_FORM_Editor(const Desktop& desktop, ProgramState& state, QWid
     setWindowTitle(kEditorCaption);
     m_state.loadSettings({SettingsSection::Calendar, SettingsSection::EditorView, SettingsSection::CheckList,
                           SettingsSection::Editor});
+    m_clipboard = new ClipboardTextWatch(this);
     createMenus();
     createControls();
+    connect(m_clipboard, &ClipboardTextWatch::changed, this, [this] { updatePasteItem(); });
     createContextMenus();
     connectCommands();
     m_appearance = new EditorAppearance(*this, m_desktop.dialogs, m_state);

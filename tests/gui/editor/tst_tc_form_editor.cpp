@@ -203,6 +203,28 @@ class TestEditor : public QObject
         QCOMPARE(QApplication::clipboard()->text(), copied);
     }
 
+    // "Einfügen" where the text may be written and while the clipboard holds text, also when the
+    // clipboard changes with the caret standing still.
+    void pasteFollowsTheClipboardAndTheCaret()
+    {
+        EditorRig rig;
+        rig.writeDataFile(sampleFile());
+        TC_FORM_Editor& editor = rig.open();
+        QAction* paste = item(editor, EditorCommand::C_MItem_Einfuegen);
+        placeCaret(editor, 13, 0);
+        QVERIFY(paste->isEnabled());
+        QApplication::clipboard()->clear();
+        QVERIFY(!paste->isEnabled());
+        QApplication::clipboard()->setText(QStringLiteral("Kegeln"));
+        QVERIFY(paste->isEnabled());
+        placeCaret(editor, 2, 0);
+        QVERIFY(!paste->isEnabled());
+        placeCaret(editor, 14, 0);
+        QVERIFY(paste->isEnabled());
+        QTest::keyClick(&editor.text(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editorLines(editor)[14].left(6), QStringLiteral("Kegeln"));
+    }
+
     void tabOfAMissingBlockAppendsItWithTheCaretInside()
     {
         Lines lines = defaultFile();
