@@ -58,6 +58,8 @@ void TC_FORM_Editor::FormShow()
     m_calendar->showToday();
     updateSaveAndUndo();
     P_CursorPos();
+    // The keys go to the text once the window shows, not to its first tab.
+    C_RE_Termin->setFocus();
 }
 
 // Loads notavi.dat into the text; without a file the user may start one from the template.

@@ -98,6 +98,7 @@ class TestEditor : public QObject
         QVERIFY(!child<QToolButton>(editor, "C_TBu_speichern")->isEnabled());
         QCOMPARE(child<QStatusBar>(editor, "C_SBAR_Editor")->currentMessage(),
                  QStringLiteral("(Zeile:Spalte) 1:1"));
+        QCOMPARE(editor.focusWidget(), static_cast<QWidget*>(&editor.text())); // the keys go to the text
         QVERIFY(editor.text().isReadOnly());
         QCOMPARE(child<QLabel>(editor, "C_LB_Feiertagsjahr")->text(),
                  QStringLiteral(" Feiertage im Jahr 2025"));
