@@ -48,6 +48,8 @@ bool TextSearch::find(const QString& searchText, QTextDocument::FindFlags flags)
     m_lastMatch = match.selectionStart();
     m_text.setTextCursor(match);
     m_text.ensureCursorVisible();
+    if (m_matchSelected)
+        m_matchSelected();
     m_text.setFocus();
     return true;
 }

@@ -6,6 +6,8 @@
 
 #include "gui/platform/desktop.h"
 
+#include <functional>
+
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTextDocument>
@@ -21,6 +23,9 @@ class TextSearch
     // True when a match was selected.
     bool find(const QString& searchText, QTextDocument::FindFlags flags);
 
+    // Runs after a match was selected (the window may report where it starts).
+    void setMatchSelected(std::function<void()> callback) { m_matchSelected = std::move(callback); }
+
   private:
     bool continuesCycle(const QString& searchText) const;
 
@@ -30,6 +35,7 @@ class TextSearch
     QString m_lastText;
     int m_lastMatch = -1;
     int m_firstMatch = -1;
+    std::function<void()> m_matchSelected;
 };
 
 } // namespace notavi::gui

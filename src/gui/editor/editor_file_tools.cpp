@@ -33,10 +33,13 @@ void TC_FORM_Editor::connectToolCommands()
 {
     // One input dialog for "Gehe zu" and the import options, living as long as the editor.
     auto* input = new TC_Form_Eingabe(m_desktop.boxes, this);
-    auto* search = new EditorSearch(*this, *C_RE_Termin, m_desktop, *input, [this] {
-        m_searchDone = true;
-        action(Cmd::C_MItem_Weitersuchen)->setEnabled(m_fileLoaded);
-    });
+    auto* search = new EditorSearch(
+        *this, *C_RE_Termin, m_desktop, *input,
+        [this] {
+            m_searchDone = true;
+            action(Cmd::C_MItem_Weitersuchen)->setEnabled(m_fileLoaded);
+        },
+        [this] { showSelectionStart(); });
     const std::pair<Cmd, std::function<void()>> handlers[] = {
         {Cmd::C_MItem_SicherungErstellen,
          [this] { EditorBackups(*this, m_desktop, m_state).C_MItem_SicherungErstellenClick(); }},

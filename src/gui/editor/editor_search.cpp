@@ -17,11 +17,13 @@ constexpr int kLinesAboveTarget = 5;
 } // namespace
 
 EditorSearch::EditorSearch(QWidget& editor, EditorTextControl& text, const Desktop& desktop,
-                           TC_Form_Eingabe& lineQuestion, std::function<void()> searched)
+                           TC_Form_Eingabe& lineQuestion, std::function<void()> searched,
+                           std::function<void()> matchSelected)
     : QObject(&editor), m_text(text), m_searched(std::move(searched)),
       m_search(text, desktop, QStringLiteral("Der Suchvorgang innerhalb der Ansicht ist abgeschlossen.")),
       m_dialog(new FindDialog(QStringLiteral("C_FindDialog_Editor"), &editor)), m_lineQuestion(lineQuestion)
 {
+    m_search.setMatchSelected(std::move(matchSelected));
     connect(m_dialog, &FindDialog::findRequested, this, &EditorSearch::find);
 }
 

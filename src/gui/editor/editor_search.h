@@ -21,10 +21,11 @@ class EditorSearch final : public QObject
     Q_OBJECT
 
   public:
-    // searched: runs before every search (it enables "Weitersuchen"); lineQuestion asks for the line
-    // of "Gehe zu".
+    // searched: runs before every search (it enables "Weitersuchen"); matchSelected: after a match
+    // was selected; lineQuestion asks for the line of "Gehe zu".
     EditorSearch(QWidget& editor, EditorTextControl& text, const Desktop& desktop,
-                 TC_Form_Eingabe& lineQuestion, std::function<void()> searched);
+                 TC_Form_Eingabe& lineQuestion, std::function<void()> searched,
+                 std::function<void()> matchSelected);
 
     void C_MItem_SuchenNachClick();
     void C_MItem_WeitersuchenClick();

@@ -25,6 +25,12 @@ using Cmd = EditorCommand;
 
 constexpr int kFirstFreeLine = kInfoLineCount; // zero-based: line 12 on the screen
 
+// Line and column counted from 0, shown from 1.
+QString positionStatus(int line, int column)
+{
+    return QStringLiteral("(Zeile:Spalte) %1:%2").arg(line + 1).arg(column + 1);
+}
+
 // Read-only keeps the caret moving with the keys, as in a writable text.
 void setWritable(QPlainTextEdit& text, bool writable)
 {
@@ -89,9 +95,7 @@ void TC_FORM_Editor::P_CursorPos(bool updateTab)
         return;
     if (updateTab) {
         if (!selection)
-            C_SBAR_Editor->showMessage(QStringLiteral("(Zeile:Spalte) %1:%2")
-                                           .arg(C_RE_Termin->caretLine() + 1)
-                                           .arg(C_RE_Termin->caretColumn() + 1));
+            C_SBAR_Editor->showMessage(positionStatus(C_RE_Termin->caretLine(), C_RE_Termin->caretColumn()));
         else if (!C_SBAR_Editor->currentMessage().contains(QStringLiteral("Markierung")))
             C_SBAR_Editor->showMessage(C_SBAR_Editor->currentMessage() + kSelectionStartNote);
         P_TerminblockDerZeile();
@@ -103,6 +107,17 @@ void TC_FORM_Editor::P_CursorPos(bool updateTab)
     updatePasteItem();
     action(Cmd::C_MItem_Ausschneiden)->setEnabled(writable);
     P_Caret();
+}
+
+// A match of the search: the status line reports where it begins (the caret stands at its end).
+void TC_FORM_Editor::showSelectionStart()
+{
+    if (!m_fileLoaded || checkListShown())
+        return;
+    const int start = C_RE_Termin->textCursor().selectionStart();
+    const QTextBlock line = C_RE_Termin->document()->findBlock(start);
+    C_SBAR_Editor->showMessage(positionStatus(line.blockNumber(), start - line.position()) +
+                               kSelectionStartNote);
 }
 
 // The line commands by the kind of the caret's line: "Termin ändern" on appointment lines of a

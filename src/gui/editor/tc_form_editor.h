@@ -155,6 +155,7 @@ class TC_FORM_Editor final : public QMainWindow
     void P_CursorPos(bool updateTab = true);
     void P_Bearbeitung_freigeben(bool enabled);
     void P_TerminblockDerZeile();
+    void showSelectionStart();
     void updateSaveAndUndo();
     void updatePasteItem();
     void prepareContextMenu();

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
@@ -90,6 +91,23 @@ class TestSearch : public QObject
         checkTwoMatchCycle(editor.text(), dialog, rig.fake.boxes, QStringLiteral("Chorprobe"),
                            kEditorCycleEnd);
         QVERIFY(editor.action(EditorCommand::C_MItem_Weitersuchen)->isEnabled());
+    }
+
+    // The status line tells where the match begins, wherever the caret stood before.
+    void editorStatusShowsTheStartOfTheMatch()
+    {
+        EditorRig rig;
+        rig.writeDataFile(
+            fileWith({{BlockKind::Weekly, {QStringLiteral("Mo Chorprobe"), QStringLiteral("Di Sport")}}}));
+        TC_FORM_Editor& editor = rig.open();
+        editor.action(EditorCommand::C_MItem_SuchenNach)->trigger();
+        FindDialog& dialog = findDialog(editor, "C_FindDialog_Editor");
+        typeSearch(dialog, QStringLiteral("Sport"));
+        pressFind(dialog);
+        const int line = editor.text().textCursor().blockNumber();
+        QVERIFY(line > 12);
+        QCOMPARE(editor.findChild<QStatusBar*>(QStringLiteral("C_SBAR_Editor"))->currentMessage(),
+                 QStringLiteral("(Zeile:Spalte) %1:4 (Beginn der Markierung)").arg(line + 1));
     }
 
     void wholeWordAndMatchCaseNarrowTheSearch()
