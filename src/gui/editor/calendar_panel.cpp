@@ -73,10 +73,14 @@ CalendarPanel::CalendarPanel(const Clock& clock, QWidget* parent) : QWidget(pare
 
 void CalendarPanel::showToday()
 {
-    const QDate today = toQDate(m_clock.today());
-    C_MCal_Kalender->setSelectedDate(today);
-    C_MCal_Kalender->setCurrentPage(today.year(), today.month());
-    fillList(today.year());
+    showDate(toQDate(m_clock.today()));
+}
+
+void CalendarPanel::showDate(const QDate& date)
+{
+    C_MCal_Kalender->setSelectedDate(date);
+    C_MCal_Kalender->setCurrentPage(date.year(), date.month());
+    fillList(date.year());
 }
 
 int CalendarPanel::calendarWidth() const

@@ -25,6 +25,8 @@ class CalendarPanel final : public QWidget
 
     // The calendar to today and the list to today's year.
     void showToday();
+    // The calendar to that day and the list to its year.
+    void showDate(const QDate& date);
     // The three parts placed in a panel of that size: the calendar centred at the top, the year
     // below it, the list filling the rest.
     void layOut(int width, int height);

@@ -4,6 +4,8 @@
 #include "core/editor/block_jump.h"
 #include "core/editor/calendar_date.h"
 #include "core/editor/editor_tabs.h"
+#include "gui/dialogs/tc_form_datumsberechnung.h"
+#include "gui/editor/calendar_panel.h"
 #include "gui/editor/editor_messages.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/line_mirror.h"
@@ -66,6 +68,19 @@ void TC_FORM_Editor::C_PSBT_leerzeileClick(bool withChange)
     P_CursorPos();
     if (withChange)
         C_PSBT_aendernClick(ChangeStart::FreshEmptyLine);
+}
+
+// "Termindatum berechnen": the computed date, when asked for, goes to the calendar and from there
+// into the current line as a double click on that day would put it.
+void TC_FORM_Editor::C_MItem_TermindatumClick()
+{
+    TC_FORM_Datumsberechnung dialog(m_desktop, DateCalculationTarget::Editor, entryDialogLook(), this);
+    const std::optional<DateCalculationOutcome> outcome = dialog.ask(m_entryRun);
+    if (!outcome || !outcome->intoEditorLine)
+        return;
+    const QDate date = toQDate(outcome->date);
+    m_calendar->showDate(date);
+    C_MCal_KalenderDblClick(date);
 }
 
 void TC_FORM_Editor::C_MCal_KalenderDblClick(const QDate& date)

@@ -16,12 +16,18 @@
 
 namespace notavi::gui {
 
-// Centred over the editor while it is on the screen, else over the main window.
+// Centred over the editor and in the colours of its text while it is on the screen, else over the
+// main window and in the colours of its view.
 DialogLook TC_FORM_Editor::entryDialogLook() const
 {
-    const MainWindowSettings& main = m_state.settings().main;
-    return {isVisible() ? static_cast<const QWidget*>(this) : m_owner,
-            {main.dialogsFollowView, toQColor(main.background.effective()), toQColor(main.font.colour)}};
+    const Settings& settings = m_state.settings();
+    const bool follow = settings.main.dialogsFollowView;
+    if (isVisible())
+        return {this,
+                {follow, toQColor(settings.editor.background.effective()),
+                 toQColor(settings.editor.font.colour)}};
+    return {m_owner,
+            {follow, toQColor(settings.main.background.effective()), toQColor(settings.main.font.colour)}};
 }
 
 void TC_FORM_Editor::C_PSBT_neuClick()

@@ -332,6 +332,7 @@ void TC_FORM_Editor::connectCommands()
 {
     const std::pair<Cmd, std::function<void()>> handlers[] = {
         {Cmd::C_MItem_Neu_erstellen, [this] { C_MItem_Neu_erstellenClick(); }},
+        {Cmd::C_MItem_Termindatum, [this] { C_MItem_TermindatumClick(); }},
         {Cmd::C_MItem_letzte_Version_laden, [this] { C_MItem_letzte_Version_ladenClick(); }},
         {Cmd::C_MItem_speichern, [this] { C_MItem_speichernClick(); }},
         {Cmd::C_MItem_Ende, [this] { close(); }},

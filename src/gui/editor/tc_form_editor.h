@@ -101,6 +101,7 @@ class TC_FORM_Editor final : public QMainWindow
     void C_PSBT_aendernClick(ChangeStart start = ChangeStart::Button);
     // A date of the calendar or the holiday list into the caret's line, in its block's form.
     void C_MCal_KalenderDblClick(const QDate& date);
+    void C_MItem_TermindatumClick();
     void C_MItem_KalenderClick();
 
     // The tools over the whole text or the caret's line (editor_tools.cpp).

@@ -13,11 +13,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
@@ -35,7 +39,7 @@ QAction* item(const TC_FORM_Editor& editor, EditorCommand command)
     return editor.action(command);
 }
 
-template <typename Widget> Widget* child(const TC_FORM_Editor& editor, const char* name)
+template <typename Widget> Widget* child(const QWidget& editor, const char* name)
 {
     auto* widget = editor.findChild<Widget*>(QString::fromLatin1(name));
     if (!widget)
@@ -331,6 +335,37 @@ class TestEditor : public QObject
     }
 
     // What the line holds beyond the date stays as typed, also characters the file cannot store.
+    // F8: the computed date goes to the calendar and into the caret's line, when the user asks for it.
+    void computedDateIntoTheCaretsLine_data()
+    {
+        QTest::addColumn<bool>("intoLine");
+        QTest::newRow("into the line") << true;
+        QTest::newRow("clipboard only") << false;
+    }
+
+    void computedDateIntoTheCaretsLine()
+    {
+        QFETCH(bool, intoLine);
+        EditorRig rig;
+        rig.writeDataFile(sampleFile());
+        TC_FORM_Editor& editor = rig.open();
+        const int index = lineOf(editor, kBirthday);
+        placeCaret(editor, index, 0);
+        rig.fake.played.queue(QStringLiteral("TC_FORM_Datumsberechnung"), [intoLine](QDialog& dialog) {
+            child<QLineEdit>(dialog, "C_EDTX_Anzahl")->setText(QStringLiteral("3"));
+            child<QComboBox>(dialog, "C_CMBX_Einheit")->setCurrentIndex(1); // weeks
+            child<QRadioButton>(dialog, "C_RDBT_nach")->setChecked(true);
+            child<QCheckBox>(dialog, "C_CHBX_Uebernahme")->setChecked(intoLine);
+            child<QPushButton>(dialog, "C_PSBT_OK")->click();
+        });
+        item(editor, EditorCommand::C_MItem_Termindatum)->trigger();
+        QCOMPARE(rig.fake.played.shown, QStringList{QStringLiteral("TC_FORM_Datumsberechnung")});
+        const QDate computed(2025, 7, 6); // three weeks after 15.06.2025
+        QCOMPARE(editorLines(editor).at(index), intoLine ? QStringLiteral("06.07.2025 Anna") : kBirthday);
+        QCOMPARE(child<QCalendarWidget>(editor, "C_MCal_Kalender")->selectedDate(),
+                 intoLine ? computed : QDate(2025, 6, 15));
+    }
+
     void holidayListDateKeepsTheRestOfTheLine()
     {
         EditorRig rig;
