@@ -1,5 +1,6 @@
 #include "gui/app/entry_view.h"
 
+#include "gui/platform/caret_line.h"
 #include "gui/platform/text_conversion.h"
 
 #include <algorithm>
@@ -125,14 +126,9 @@ std::unique_ptr<QTextDocument> EntryView::colouredCopy()
     return copy;
 }
 
-// A selection that ends with a line break counts as ending on the line before it, so that the
-// caret's line is the last selected line.
 int EntryView::caretLine() const
 {
-    const QTextCursor cursor = textCursor();
-    if (cursor.hasSelection() && cursor.position() == cursor.selectionEnd() && cursor.atBlockStart())
-        return std::max(0, cursor.blockNumber() - 1);
-    return cursor.blockNumber();
+    return caretLineOf(textCursor());
 }
 
 int EntryView::firstVisibleLine() const

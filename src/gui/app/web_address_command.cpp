@@ -1,6 +1,7 @@
 #include "gui/app/web_address_command.h"
 
 #include "core/editor/web_address.h"
+#include "gui/platform/caret_line.h"
 #include "gui/platform/shell_reports.h"
 #include "gui/platform/text_conversion.h"
 
@@ -12,12 +13,7 @@ namespace notavi::gui {
 
 QString caretLineText(const QPlainTextEdit& text)
 {
-    const QTextCursor cursor = text.textCursor();
-    int end = cursor.selectionEnd();
-    if (cursor.hasSelection() && end > cursor.selectionStart() &&
-        text.document()->characterAt(end - 1) == QChar::ParagraphSeparator)
-        --end;
-    return text.document()->findBlock(cursor.hasSelection() ? end : cursor.position()).text();
+    return text.document()->findBlockByNumber(caretLineOf(text.textCursor())).text();
 }
 
 bool openWebAddressOfLine(QWidget* parent, const Desktop& desktop, const WebAddressRequest& request)

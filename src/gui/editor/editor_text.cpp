@@ -1,5 +1,6 @@
 #include "gui/editor/editor_text.h"
 
+#include "gui/platform/caret_line.h"
 #include "gui/platform/text_conversion.h"
 #include "gui/platform/text_insertion.h"
 
@@ -61,7 +62,7 @@ std::vector<QString> EditorTextControl::documentLines() const
 
 int EditorTextControl::caretLine() const
 {
-    return textCursor().blockNumber();
+    return caretLineOf(textCursor());
 }
 
 int EditorTextControl::caretColumn() const

@@ -2,6 +2,7 @@
 // message boxes.
 
 #include "gui/app/box_line_error_sink.h"
+#include "gui/platform/caret_line.h"
 #include "gui/platform/dialog_look.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/settings_conversion.h"
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace notavi;
@@ -37,6 +39,8 @@ class TestPlatform : public QObject
     void messageBoxSpeaksGermanAfterTheBeep_data();
     void messageBoxSpeaksGermanAfterTheBeep();
     void textFileNoEditorTakesIsReported();
+    void caretLineIsTheLastSelectedLine_data();
+    void caretLineIsTheLastSelectedLine();
 };
 
 void TestPlatform::dialogsAreCentredAndKeptOnTheScreen_data()
@@ -83,6 +87,34 @@ void TestPlatform::textCrossesTheEdgeInWindows1252()
     QCOMPARE(toCp1252(fromCp1252(bytes)), bytes);
     QCOMPARE(toCp1252(QStringLiteral("\u4E2D")), std::string("?"));
     QCOMPARE(boxText("eins\r\rzwei\r\ndrei"), QStringLiteral("eins\n\nzwei\ndrei"));
+}
+
+// Three lines "null", "eins", "zwei": positions 0-4 are line 0, 5-9 line 1, 10-13 line 2.
+void TestPlatform::caretLineIsTheLastSelectedLine_data()
+{
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("line");
+    QTest::newRow("caret only") << 7 << 7 << 1;
+    QTest::newRow("within a line") << 5 << 8 << 1;
+    QTest::newRow("down over two lines") << 2 << 8 << 1;
+    QTest::newRow("up over two lines") << 8 << 2 << 1;
+    QTest::newRow("whole line by Shift+Down") << 5 << 10 << 1;
+    QTest::newRow("whole line upwards") << 10 << 5 << 1;
+    QTest::newRow("two whole lines") << 0 << 10 << 1;
+    QTest::newRow("up to the end of the text") << 6 << 14 << 2;
+}
+
+void TestPlatform::caretLineIsTheLastSelectedLine()
+{
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(int, line);
+    QTextDocument document(QStringLiteral("null\neins\nzwei"));
+    QTextCursor cursor(&document);
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    QCOMPARE(caretLineOf(cursor), line);
 }
 
 void TestPlatform::dayNumbersAndQDateAgree_data()
