@@ -37,7 +37,6 @@ void TC_FORM_Editor::C_TC_TerminblockChange(int tab, bool withEmptyLine)
         P_CursorPos();
         return;
     }
-    C_SBAR_Editor->setToolTip(kStatusHint);
     if (isVisible())
         C_RE_Termin->setFocus();
     C_RE_Termin->appendLinesAsOneEdit(jump->appended);
@@ -47,7 +46,8 @@ void TC_FORM_Editor::C_TC_TerminblockChange(int tab, bool withEmptyLine)
         C_RE_Termin->scrollLineToTop(static_cast<int>(*jump->topLine));
     C_RE_Termin->ensureCursorVisible();
     P_CursorPos();
-    if (withEmptyLine)
+    // The file start is no block: nothing to enter there, and its lines are protected.
+    if (withEmptyLine && tab != kFileStartTab)
         C_PSBT_leerzeileClick(true);
 }
 

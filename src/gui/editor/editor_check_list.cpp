@@ -7,6 +7,7 @@
 #include "core/engine/view_evaluator.h"
 #include "gui/editor/check_list_entry.h"
 #include "gui/editor/check_list_panel.h"
+#include "gui/editor/editor_messages.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/line_mirror.h"
 #include "gui/editor/line_range_edits.h"
@@ -82,6 +83,7 @@ void TC_FORM_Editor::P_PrueflisteVerlassen()
 {
     m_checkList->hide();
     C_RE_Termin->show();
+    C_SBAR_Editor->setToolTip(kStatusHint);
     action(Cmd::C_MItem_AllesMarkieren)->setEnabled(true);
     P_Bearbeitung_freigeben(true);
 }

@@ -5,6 +5,7 @@
 #include "gui/app/tool_icons.h"
 #include "gui/editor/calendar_panel.h"
 #include "gui/editor/check_list_panel.h"
+#include "gui/editor/editor_messages.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/line_mirror.h"
 #include "gui/editor/tc_form_editor.h"
@@ -269,6 +270,7 @@ void TC_FORM_Editor::createControls()
     C_SBAR_Editor = new QStatusBar(centre);
     C_SBAR_Editor->setObjectName(QStringLiteral("C_SBAR_Editor"));
     C_SBAR_Editor->setSizeGripEnabled(false);
+    C_SBAR_Editor->setToolTip(kStatusHint);
     createButtonBar();
     createToolBar();
 }

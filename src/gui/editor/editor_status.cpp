@@ -202,8 +202,10 @@ void TC_FORM_Editor::C_RE_TerminKeyUp(int key, Qt::KeyboardModifiers modifiers)
         C_RE_Termin->moveCaretToLine(kInfoLineCount);
         m_desktop.beeper.play(SystemSound::Information);
     }
-    if (warnsAboutInfoArea(key, modifiers))
+    if (warnsAboutInfoArea(key, modifiers)) {
+        m_desktop.beeper.play(SystemSound::Warning);
         m_desktop.boxes.information(this, kInfoAreaWarning);
+    }
 }
 
 void TC_FORM_Editor::C_RE_TerminMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)

@@ -120,8 +120,11 @@ void TC_FORM_Editor::startNewFile()
 
 void TC_FORM_Editor::C_MItem_letzte_Version_ladenClick()
 {
-    if (C_RE_Termin->document()->isModified() && !m_desktop.boxes.confirm(this, kDiscardChangesQuestion))
-        return;
+    if (C_RE_Termin->document()->isModified()) {
+        m_desktop.beeper.play(SystemSound::Warning);
+        if (!m_desktop.boxes.confirm(this, kDiscardChangesQuestion))
+            return;
+    }
     reloadFromDisk();
     m_desktop.boxes.information(this, kReloadedMessage);
 }
@@ -147,6 +150,8 @@ void TC_FORM_Editor::C_MItem_Neu_erstellenClick()
 void TC_FORM_Editor::closeEvent(QCloseEvent* event)
 {
     if (C_RE_Termin->document()->isModified()) {
+        if (isVisible())
+            m_desktop.beeper.play(SystemSound::Warning);
         const MessageAnswer answer =
             isVisible() ? m_desktop.boxes.show(this, MessageKind::Confirmation, kSaveOnCloseQuestion,
                                                MessageButtons::YesNoCancel)

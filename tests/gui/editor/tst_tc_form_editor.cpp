@@ -203,6 +203,7 @@ class TestEditor : public QObject
         QTest::keyClick(&editor.text(), static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(editorLines(editor), sampleFile());
         QCOMPARE(rig.fake.boxes.texts(), warned ? QStringList{kInfoAreaWarning} : QStringList{});
+        QCOMPARE(rig.fake.beeper.played.contains(SystemSound::Warning), warned);
         QVERIFY(!item(editor, EditorCommand::C_MItem_speichern)->isEnabled());
         const QString copied = key == Qt::Key_C ? sampleFile()[1] : QStringLiteral("Zwischenablage");
         QCOMPARE(QApplication::clipboard()->text(), copied);
@@ -228,6 +229,22 @@ class TestEditor : public QObject
         QVERIFY(paste->isEnabled());
         QTest::keyClick(&editor.text(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(editorLines(editor)[14].left(6), QStringLiteral("Kegeln"));
+    }
+
+    // Ctrl+click on a tab opens a new empty line of that block for a change; the file start is no
+    // block, so it only moves the caret there.
+    void ctrlClickOnTheFileStartTabAddsNoLine()
+    {
+        EditorRig rig;
+        rig.writeDataFile(sampleFile());
+        TC_FORM_Editor& editor = rig.open();
+        placeCaret(editor, lineOf(editor, kWeekly));
+        QTest::mouseClick(tabs(editor), Qt::LeftButton, Qt::ControlModifier,
+                          tabs(editor)->tabRect(0).center());
+        QCOMPARE(editorLines(editor), sampleFile());
+        QVERIFY(!editor.text().document()->isModified());
+        QVERIFY(rig.fake.played.shown.isEmpty());
+        QCOMPARE(editor.text().caretLine(), 0);
     }
 
     void tabOfAMissingBlockAppendsItWithTheCaretInside()
@@ -422,8 +439,10 @@ class TestEditor : public QObject
         QTest::keyClicks(&editor.text(), QStringLiteral(" am Abend"));
         const QStringList typed = editorLines(editor);
         rig.fake.boxes.answer(static_cast<MessageAnswer>(answer));
+        rig.fake.beeper.played.clear();
         QCOMPARE(editor.close(), closes);
         QCOMPARE(rig.fake.boxes.texts(), QStringList{kSaveOnCloseQuestion});
+        QCOMPARE(rig.fake.beeper.played, QList<SystemSound>{SystemSound::Warning});
         QCOMPARE(rig.fake.boxes.shown.first().buttons, MessageButtons::YesNoCancel);
         QCOMPARE(editorLines(editor), typed);
         if (!closes)
@@ -487,8 +506,10 @@ class TestEditor : public QObject
         QTest::keyClicks(&editor.text(), QStringLiteral("!"));
         const QStringList typed = editorLines(editor);
         rig.fake.boxes.answer(MessageAnswer::No);
+        rig.fake.beeper.played.clear();
         item(editor, EditorCommand::C_MItem_letzte_Version_laden)->trigger();
         QCOMPARE(editorLines(editor), typed);
+        QCOMPARE(rig.fake.beeper.played, QList<SystemSound>{SystemSound::Warning});
         rig.fake.boxes.answer(MessageAnswer::Yes);
         item(editor, EditorCommand::C_MItem_letzte_Version_laden)->trigger();
         QCOMPARE(editorLines(editor), sampleFile());
