@@ -175,7 +175,8 @@ void EntryView::resizeEvent(QResizeEvent* event)
 void EntryView::keyPressEvent(QKeyEvent* event)
 {
     completeText();
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    // The keypad's Del key counts as Delete.
+    if (event->key() == Qt::Key_Delete && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         Q_EMIT deletePressed();
         event->accept();
         return;

@@ -100,6 +100,8 @@ namespace notavi::gui {
     X(C_KMItem_Verstrichene) \
     X(C_KMItem_Aktivieren) \
     X(C_KMItem_Cursor) \
+    X(C_KMItem_AusblendenSchaltflaechenleiste) \
+    X(C_KMItem_AusblendenSymbolleiste) \
 
 enum class Command
 {

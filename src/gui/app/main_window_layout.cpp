@@ -87,6 +87,7 @@ void TC_FORM_Haupt::createControls()
     C_RE_TerminAnzeige->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     C_RE_TerminAnzeige->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(C_RE_TerminAnzeige, &QWidget::customContextMenuRequested, this, &TC_FORM_Haupt::showContextMenu);
+    connect(C_RE_TerminAnzeige, &QPlainTextEdit::selectionChanged, this, [this] { refreshCaret(); });
 
     column->addWidget(C_TC_Terminart);
     column->addWidget(C_RE_TerminAnzeige, 1);
@@ -94,6 +95,24 @@ void TC_FORM_Haupt::createControls()
     column->addWidget(C_GRBX_PSBT);
     setCentralWidget(centre);
     createToolBar();
+    createBarMenus();
+}
+
+// A right click on either bar offers to hide it.
+void TC_FORM_Haupt::createBarMenus()
+{
+    const auto barMenu = [this](QWidget* bar, Command item, const QString& caption, Command toggle) {
+        auto* menu = new QMenu(bar);
+        addMenuItem(menu, item, caption);
+        connect(action(item), &QAction::triggered, this, [this, toggle] { action(toggle)->trigger(); });
+        bar->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(bar, &QWidget::customContextMenuRequested, menu,
+                [bar, menu](const QPoint& at) { menu->popup(bar->mapToGlobal(at)); });
+    };
+    barMenu(C_GRBX_PSBT, Command::C_KMItem_AusblendenSchaltflaechenleiste,
+            QStringLiteral("Schaltfl\u00E4chenleiste ausblenden."), Command::C_MItem_Schaltflaechenleiste);
+    barMenu(C_TBa_Notavi, Command::C_KMItem_AusblendenSymbolleiste,
+            QStringLiteral("Symbolleiste ausblenden."), Command::C_MItem_Symbolleiste);
 }
 
 void TC_FORM_Haupt::createButtonGroup()
@@ -131,7 +150,6 @@ void TC_FORM_Haupt::createToolBar()
     C_TBa_Notavi->setMovable(false);
     C_TBa_Notavi->setFloatable(false);
     C_TBa_Notavi->setIconSize(QSize(24, 24));
-    C_TBa_Notavi->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, C_TBa_Notavi);
     for (const ToolBarEntry& tool : kToolButtons) {
         if (!tool.name) {

@@ -143,9 +143,15 @@ void TC_FORM_Haupt::applyMainSettings()
     C_RE_TerminAnzeige->setPalette(palette);
     C_RE_TerminAnzeige->setLineWrapMode(m_state.settings().view.wordWrap ? QPlainTextEdit::WidgetWidth
                                                                          : QPlainTextEdit::NoWrap);
-    const int caretWidth =
-        m_state.settings().view.wideCaret ? std::max(1, C_RE_TerminAnzeige->fontMetrics().height() / 3) : 1;
-    C_RE_TerminAnzeige->setCursorWidth(caretWidth);
+    refreshCaret();
+}
+
+// The wide caret is a third of the font's height wide while the view has no selection.
+void TC_FORM_Haupt::refreshCaret()
+{
+    const bool wide = m_state.settings().view.wideCaret && !C_RE_TerminAnzeige->textCursor().hasSelection();
+    C_RE_TerminAnzeige->setCursorWidth(wide ? std::max(1, C_RE_TerminAnzeige->fontMetrics().height() / 3)
+                                            : 1);
 }
 
 void TC_FORM_Haupt::applyMenuChecks()

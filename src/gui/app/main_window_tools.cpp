@@ -51,6 +51,7 @@ void TC_FORM_Haupt::connectToolCommands()
     connectCommand(Command::C_MItem_FerienAnfordern, [this] { requestHolidayFileByMail(this, m_desktop); });
     connectCommand(Command::C_MItem_URL, [this] {
         if (action(Command::C_MItem_Zeilenumbruch)->isChecked()) {
+            m_desktop.beeper.play(SystemSound::Warning);
             m_desktop.boxes.information(this, kUrlNeedsNoWrapMessage);
             return;
         }

@@ -111,6 +111,7 @@ class TC_FORM_Haupt final : public QMainWindow
     // construction (main_window_layout.cpp, main_menu.cpp)
     void createControls();
     void createToolBar();
+    void createBarMenus();
     void createButtonGroup();
     void createMenus();
     void createContextMenu();
@@ -146,6 +147,7 @@ class TC_FORM_Haupt final : public QMainWindow
     // settings (main_window_settings.cpp)
     void applyWindowPlacement();
     void applyMainSettings();
+    void refreshCaret();
     void applyMenuChecks();
     void applyBarVisibility();
     void saveSection(SettingsSection section);

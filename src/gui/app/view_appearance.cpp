@@ -63,8 +63,10 @@ void ViewAppearance::choosePersonalColour()
 {
     const std::optional<QColor> colour =
         m_dialogs.colour(m_host.owner, Qt::white, colourDialogTitle(StyledArea::View));
-    if (!colour)
+    if (!colour) {
+        m_host.applySettings(); // puts back the check mark the cancelled item took
         return;
+    }
     settings().main.background = {false, toGuiColour(*colour)};
     m_host.applySettings();
     m_host.saveMainSection();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -146,6 +147,18 @@ class TestEntryView : public QObject
         m_view->recolour({{}, Qt::darkCyan});
         QCOMPARE(m_view->lineColour(firstAtEnd | 1), QColor(Qt::darkCyan));
         QCOMPARE(inSight(), std::pair(firstAtEnd, std::ptrdiff_t{0}));
+    }
+
+    // Delete asks for the delete command, from the main keys and the keypad; with a modifier it is
+    // the text control's own key.
+    void deleteKeysAskForTheDeleteCommand()
+    {
+        m_view->showLines(numberedLines(QStringLiteral("Zeile "), 3), Qt::black);
+        QSignalSpy asked(m_view.get(), &EntryView::deletePressed);
+        QTest::keyClick(m_view.get(), Qt::Key_Delete);
+        QTest::keyClick(m_view.get(), Qt::Key_Delete, Qt::KeypadModifier);
+        QTest::keyClick(m_view.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(asked.size(), 2);
     }
 
     void aShortTextGoesInWhole()

@@ -29,6 +29,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -121,6 +122,9 @@ class TestMainWindow : public QObject
     void togglingAnOptionWritesOnlyItsSection();
     void afterAFontChangeTheCaretStaysOnItsEntry();
     void thePersonalColourBecomesTheBackground();
+    void theWideCaretNarrowsWhileTextIsSelected();
+    void theBarsHideFromTheirOwnMenus();
+    void aWebAddressUnderWordWrapIsRefusedAfterTheBeep();
     void tooltipsFollowTheirSwitchAndDisplayTime();
     void theViewConsumesCtrlRAndHidesTooltipsOnMouseMoves();
 };
@@ -1088,9 +1092,13 @@ void TestMainWindow::thePersonalColourBecomesTheBackground()
     rig.writeSettings(QStringLiteral("[Haupt]\r\nC_RE_TerminAnzeige-WindowsFarbe=1\r\n"));
     TC_FORM_Haupt& window = rig.start();
     QVERIFY(item(window, "C_MItem_Hintergrund_Windows")->isChecked());
+    // A cancelled dialog leaves the check marks as they were, not as the click toggled them.
+    item(window, "C_MItem_Hintergrund_persoenlich")->trigger();
+    QVERIFY(item(window, "C_MItem_Hintergrund_Windows")->isChecked());
+    QVERIFY(!item(window, "C_MItem_Hintergrund_persoenlich")->isChecked());
     rig.fake.dialogs.colours.push_back(QColor(0x12, 0x34, 0x56));
     item(window, "C_MItem_Hintergrund_persoenlich")->trigger();
-    QCOMPARE(rig.fake.dialogs.asked, QStringList({QStringLiteral("Hintergrundfarbe Notavi")}));
+    QCOMPARE(rig.fake.dialogs.asked, QStringList(2, QStringLiteral("Hintergrundfarbe Notavi")));
     QCOMPARE(viewOf(window)->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
     QVERIFY(item(window, "C_MItem_Hintergrund_persoenlich")->isChecked());
     QVERIFY(!item(window, "C_MItem_Hintergrund_Windows")->isChecked());
@@ -1099,6 +1107,54 @@ void TestMainWindow::thePersonalColourBecomesTheBackground()
     item(window, "C_MItem_Hintergrund_Windows")->trigger();
     item(window, "C_MItem_Hintergrund_Windows")->trigger();
     QCOMPARE(viewOf(window)->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+}
+
+void TestMainWindow::theWideCaretNarrowsWhileTextIsSelected()
+{
+    MainWindowRig rig("07.12.2026");
+    rig.writeDataFile(fileWith({{BlockKind::OneTime, {"08.12.2026 Zahnarzt", "09.12.2026 Friseur"}}}));
+    TC_FORM_Haupt& window = rig.start();
+    item(window, "C_MItem_Cursor")->trigger();
+    EntryView* view = viewOf(window);
+    const int wide = view->cursorWidth();
+    QVERIFY(wide > 1);
+    QTextCursor selection(view->document());
+    selection.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    view->setTextCursor(selection);
+    QCOMPARE(view->cursorWidth(), 1);
+    view->moveCursor(QTextCursor::Start);
+    QCOMPARE(view->cursorWidth(), wide);
+}
+
+void TestMainWindow::theBarsHideFromTheirOwnMenus()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    showActive(window);
+    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("C_TBa_Notavi"));
+    auto* buttonBar = window.findChild<QWidget*>(QStringLiteral("C_GRBX_PSBT"));
+    QCOMPARE(toolBar->contextMenuPolicy(), Qt::CustomContextMenu);
+    QCOMPARE(buttonBar->contextMenuPolicy(), Qt::CustomContextMenu);
+    item(window, "C_KMItem_AusblendenSymbolleiste")->trigger();
+    QVERIFY(!toolBar->isVisible());
+    QVERIFY(!item(window, "C_MItem_Symbolleiste")->isChecked());
+    item(window, "C_KMItem_AusblendenSchaltflaechenleiste")->trigger();
+    QVERIFY(!item(window, "C_MItem_Schaltflaechenleiste")->isChecked());
+    QVERIFY(rig.settingsText().contains(QStringLiteral("C_MItem_Symbolleiste=0")));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("C_MItem_Schaltflaechenleiste=0")));
+}
+
+void TestMainWindow::aWebAddressUnderWordWrapIsRefusedAfterTheBeep()
+{
+    MainWindowRig rig("07.12.2026");
+    TC_FORM_Haupt& window = rig.start();
+    item(window, "C_MItem_Zeilenumbruch")->trigger();
+    rig.fake.beeper.played.clear();
+    item(window, "C_MItem_URL")->trigger();
+    QCOMPARE(rig.fake.boxes.shown.size(), 1);
+    QVERIFY(rig.fake.boxes.shown[0].text.startsWith(QStringLiteral("Solange der Zeilenumbruch")));
+    QCOMPARE(rig.fake.beeper.played, QList<SystemSound>{SystemSound::Warning});
+    QVERIFY(rig.fake.shell.urls.isEmpty());
 }
 
 void TestMainWindow::tooltipsFollowTheirSwitchAndDisplayTime()
