@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QAbstractTextDocumentLayout>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -33,7 +34,13 @@ bool printDocument(QWidget* parent, const Desktop& desktop,
     printer.setPageMargins(QMarginsF(kLeftTopMargin * pointsPerUnit, kLeftTopMargin * pointsPerUnit,
                                      kRightBottomMargin * pointsPerUnit, kRightBottomMargin * pointsPerUnit),
                            QPageLayout::Point);
-    printable()->print(&printer);
+    // Laid out on the printer's pages in its own units: a text without pages of its own would be
+    // printed with two more centimetres of margin and a page number at the foot of each page.
+    const std::unique_ptr<QTextDocument> document = printable();
+    document->setDocumentMargin(0);
+    document->documentLayout()->setPaintDevice(&printer);
+    document->setPageSize(QSizeF(printer.width(), printer.height()));
+    document->print(&printer);
     return true;
 }
 

@@ -1,13 +1,17 @@
 // Opening the web address of the caret's line (or, by Alt+click on the check list, of the selected
 // entry, which quotes its line), and printing the editor's text, its check list and the view.
 
+#include "gui/app/document_printing.h"
 #include "gui/editor/check_list_panel.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/tc_form_editor.h"
 #include "support/editor_rig.h"
+#include "support/fake_desktop.h"
 #include "support/gui_test_main.h"
 #include "support/main_window_rig.h"
 #include "support/temp_dir.h"
+
+#include <cmath>
 
 #include <QAction>
 #include <QFile>
@@ -17,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace notavi;
 using namespace notavi::gui;
@@ -58,6 +63,43 @@ QString pdfText(const QString& pdf)
     if (!reader.waitForFinished(30000))
         return {};
     return withoutSpace(QString::fromUtf8(reader.readAllStandardOutput()));
+}
+
+// The words of a PDF file with the left and top edge of each, in points. A line that goes on to the
+// next page is also drawn below the printable area of its first page, where the page clips it away:
+// only words that end above the bottom margin (12 points) count.
+struct PrintedWord
+{
+    QString text;
+    int page = 0;
+    double left = 0;
+    double top = 0;
+};
+
+QList<PrintedWord> pdfWords(const QString& pdf)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!reader.waitForFinished(30000))
+        return {};
+    const QRegularExpression pageTag(QStringLiteral("<page width=\"[\\d.]+\" height=\"([\\d.]+)\""));
+    const QRegularExpression word(QString::fromLatin1(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"));
+    constexpr double kBottomMargin = 12;
+    QList<PrintedWord> words;
+    int page = 0;
+    double printableBottom = 0;
+    for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (const QRegularExpressionMatch tag = pageTag.match(line); tag.hasMatch()) {
+            ++page;
+            printableBottom = tag.captured(1).toDouble() - kBottomMargin;
+        }
+        const QRegularExpressionMatch match = word.match(line);
+        if (match.hasMatch() && match.captured(3).toDouble() <= printableBottom + 0.5)
+            words.append(
+                {match.captured(4), page, match.captured(1).toDouble(), match.captured(2).toDouble()});
+    }
+    return words;
 }
 
 QListWidgetItem* entryEndingWith(TC_FORM_Editor& editor, const QString& end)
@@ -187,6 +229,32 @@ class TestWebAddressAndPrint : public QObject
         QVERIFY(printed.contains(QStringLiteral("32.01.1990Jörg")));
         QVERIFY2(!printed.contains(QStringLiteral("Bernd")), "the appointment file was printed");
         QVERIFY(editor.checkList().shown());
+    }
+
+    // The text begins at the page's margin of 250 printer units (15 points on the PDF printer's
+    // 1,200 dpi), and the pages carry nothing but the text: no page numbers.
+    void printedPagesHaveTheirMarginsAndNoPageNumbers()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the printed PDF cannot be read back");
+        notavi::test::TempDir folder;
+        const QString pdf = QString::fromStdString((folder.path() / "seiten.pdf").string());
+        FakeDesktop desktop(toDayNumber(2025, 6, 15));
+        desktop.dialogs.pdfFile = pdf;
+        QStringList lines;
+        for (int line = 0; line < 150; ++line)
+            lines << QStringLiteral("Zeile");
+        const QTextDocument text(lines.join(QLatin1Char('\n')));
+        QVERIFY(printDocument(nullptr, desktop.desktop(), text, QStringLiteral("Seiten")));
+        const QList<PrintedWord> words = pdfWords(pdf);
+        QCOMPARE(words.size(), 150);
+        QVERIFY(words.back().page >= 2);
+        for (const PrintedWord& word : words) {
+            QCOMPARE(word.text, QStringLiteral("Zeile"));
+            QVERIFY2(std::abs(word.left - 15) < 2, qPrintable(QString::number(word.left)));
+        }
+        QVERIFY2(words.front().top > 14 && words.front().top < 20,
+                 qPrintable(QString::number(words.front().top)));
     }
 
     void printsTheTextOnceTheListIsLeft()
