@@ -50,11 +50,11 @@ void ViewAppearance::recolourKeepingPlace(bool scrollCaret)
 
 void ViewAppearance::chooseFont()
 {
-    const std::optional<QFont> font =
-        m_dialogs.font(m_host.owner, toQFont(settings().main.font), fontDialogTitle(StyledArea::View));
+    const std::optional<FontChoice> font =
+        m_dialogs.font(m_host.owner, toFontChoice(settings().main.font), fontDialogTitle(StyledArea::View));
     if (!font)
         return;
-    storeFont(*font, settings().main.font);
+    storeFontChoice(*font, settings().main.font);
     recolourKeepingPlace(true);
     m_host.saveMainSection();
 }

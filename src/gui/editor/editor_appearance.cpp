@@ -126,10 +126,11 @@ void EditorAppearance::showTextFont()
 void EditorAppearance::chooseFont(StyledArea area)
 {
     const Area target = areaOf(area);
-    const std::optional<QFont> font = m_dialogs.font(&m_editor, toQFont(target.font), fontDialogTitle(area));
+    const std::optional<FontChoice> font =
+        m_dialogs.font(&m_editor, toFontChoice(target.font), fontDialogTitle(area));
     if (!font)
         return;
-    storeFont(*font, target.font);
+    storeFontChoice(*font, target.font);
     show(area);
     save(area);
     if (area == StyledArea::EditorText)

@@ -1,8 +1,9 @@
 #include "gui/platform/common_dialogs.h"
 
+#include "gui/platform/font_colour_dialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -37,13 +38,13 @@ std::optional<QString> QtCommonDialogs::saveFile(QWidget* parent, const FileQues
     return chosen(QFileDialog::getSaveFileName(parent, question.title, startPath(question), question.filter));
 }
 
-std::optional<QFont> QtCommonDialogs::font(QWidget* parent, const QFont& initial, const QString& title)
+std::optional<FontChoice> QtCommonDialogs::font(QWidget* parent, const FontChoice& initial,
+                                                const QString& title)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent, title);
-    if (!ok)
+    FontColourDialog dialog(initial.font, initial.colour, title, parent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return font;
+    return FontChoice{dialog.chosenFont(), dialog.chosenColour()};
 }
 
 std::optional<QColor> QtCommonDialogs::colour(QWidget* parent, const QColor& initial, const QString& title)

@@ -22,6 +22,13 @@ struct FileQuestion
     QString filter;   // "Ferientermine (*.fer)" and the like, ";;" between filters
 };
 
+// A font with the colour of its text.
+struct FontChoice
+{
+    QFont font;
+    QColor colour;
+};
+
 class CommonDialogs
 {
   public:
@@ -29,7 +36,8 @@ class CommonDialogs
     // Each returns nothing when the user cancels.
     virtual std::optional<QString> openFile(QWidget* parent, const FileQuestion& question) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileQuestion& question) = 0;
-    virtual std::optional<QFont> font(QWidget* parent, const QFont& initial, const QString& title) = 0;
+    virtual std::optional<FontChoice> font(QWidget* parent, const FontChoice& initial,
+                                           const QString& title) = 0;
     virtual std::optional<QColor> colour(QWidget* parent, const QColor& initial, const QString& title) = 0;
     // Lets the user set up the printer (or a PDF file where no printer exists); false on cancel.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) = 0;
@@ -41,7 +49,7 @@ class QtCommonDialogs final : public CommonDialogs
   public:
     std::optional<QString> openFile(QWidget* parent, const FileQuestion& question) override;
     std::optional<QString> saveFile(QWidget* parent, const FileQuestion& question) override;
-    std::optional<QFont> font(QWidget* parent, const QFont& initial, const QString& title) override;
+    std::optional<FontChoice> font(QWidget* parent, const FontChoice& initial, const QString& title) override;
     std::optional<QColor> colour(QWidget* parent, const QColor& initial, const QString& title) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
 };

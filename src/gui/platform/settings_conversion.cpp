@@ -71,4 +71,15 @@ void storeFont(const QFont& font, FontSettings& settings)
     settings.strikeOut = font.strikeOut();
 }
 
+FontChoice toFontChoice(const FontSettings& font)
+{
+    return {toQFont(font), toQColor(font.colour)};
+}
+
+void storeFontChoice(const FontChoice& choice, FontSettings& settings)
+{
+    storeFont(choice.font, settings);
+    settings.colour = toGuiColour(choice.colour);
+}
+
 } // namespace notavi::gui

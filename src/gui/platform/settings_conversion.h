@@ -3,6 +3,7 @@
 // The settings' colours and fonts as Qt colours and fonts.
 
 #include "core/app/settings.h"
+#include "gui/platform/common_dialogs.h"
 
 #include <QColor>
 #include <QFont>
@@ -18,5 +19,8 @@ GuiColour toGuiColour(const QColor& colour);
 QFont toQFont(const FontSettings& font);
 // The font's name, size and style into the settings, keeping their colour.
 void storeFont(const QFont& font, FontSettings& settings);
+// The font and the colour of its text.
+FontChoice toFontChoice(const FontSettings& font);
+void storeFontChoice(const FontChoice& choice, FontSettings& settings);
 
 } // namespace notavi::gui

@@ -1069,9 +1069,14 @@ void TestMainWindow::afterAFontChangeTheCaretStaysOnItsEntry()
     const QString entry = line.text();
     QFont chosen(QStringLiteral("Liberation Serif"), 16);
     rig.fake.dialogs.fonts.push_back(chosen);
+    rig.fake.dialogs.fontColours.push_back(QColor(128, 0, 0));
     item(window, "C_MItem_Schrift")->trigger();
     QCOMPARE(rig.fake.dialogs.asked, QStringList({QStringLiteral("Schriftart Notavi")}));
     QCOMPARE(view->font().pointSize(), 16);
+    // The font's colour is the text's, and that of the entries without a colour of their own.
+    QCOMPARE(view->palette().color(QPalette::Text), QColor(128, 0, 0));
+    QCOMPARE(view->lineColour(line.blockNumber()), QColor(128, 0, 0));
+    QVERIFY(rig.settingsText().contains(QStringLiteral("Font.Color=128")));
     QCOMPARE(view->textCursor().block().text(), entry);
     QVERIFY(view->cursorRect().top() >= 0 && view->cursorRect().bottom() <= view->viewport()->height());
     QVERIFY(rig.settingsText().contains(QStringLiteral("Font.Name=Liberation Serif")));

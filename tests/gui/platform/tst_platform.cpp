@@ -3,7 +3,9 @@
 
 #include "gui/app/box_line_error_sink.h"
 #include "gui/platform/caret_line.h"
+#include "gui/platform/colours.h"
 #include "gui/platform/dialog_look.h"
+#include "gui/platform/font_colour_dialog.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/platform/settings_conversion.h"
 #include "gui/platform/shell_reports.h"
@@ -11,6 +13,7 @@
 #include "support/fake_desktop.h"
 #include "support/gui_test_main.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
@@ -41,6 +44,7 @@ class TestPlatform : public QObject
     void textFileNoEditorTakesIsReported();
     void caretLineIsTheLastSelectedLine_data();
     void caretLineIsTheLastSelectedLine();
+    void theFontDialogOffersTheTextColour();
 };
 
 void TestPlatform::dialogsAreCentredAndKeptOnTheScreen_data()
@@ -115,6 +119,27 @@ void TestPlatform::caretLineIsTheLastSelectedLine()
     cursor.setPosition(anchor);
     cursor.setPosition(position, QTextCursor::KeepAnchor);
     QCOMPARE(caretLineOf(cursor), line);
+}
+
+// The fixed colours of appointment lines, and a colour of the text that is none of them kept as the
+// first item.
+void TestPlatform::theFontDialogOffersTheTextColour()
+{
+    FontColourDialog fixed(QFont(QStringLiteral("DejaVu Sans"), 11), colourOfCodeQt(3),
+                           QStringLiteral("Schrift"));
+    auto* colour = fixed.findChild<QComboBox*>(QStringLiteral("fontColour"));
+    QVERIFY(colour);
+    QCOMPARE(colour->count(), kColourCount);
+    QCOMPARE(fixed.chosenColour(), colourOfCodeQt(3));
+    QCOMPARE(fixed.chosenFont().pointSize(), 11);
+    colour->setCurrentIndex(0);
+    QCOMPARE(fixed.chosenColour(), colourOfCodeQt(1));
+
+    FontColourDialog own(QFont(), QColor(1, 2, 3), QStringLiteral("Schrift"));
+    colour = own.findChild<QComboBox*>(QStringLiteral("fontColour"));
+    QCOMPARE(colour->count(), kColourCount + 1);
+    QCOMPARE(colour->currentText(), QStringLiteral("Eigene Farbe"));
+    QCOMPARE(own.chosenColour(), QColor(1, 2, 3));
 }
 
 void TestPlatform::dayNumbersAndQDateAgree_data()

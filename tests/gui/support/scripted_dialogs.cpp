@@ -15,14 +15,19 @@ std::optional<QString> ScriptedCommonDialogs::nextFile()
     return file;
 }
 
-std::optional<QFont> ScriptedCommonDialogs::font(QWidget*, const QFont&, const QString& title)
+std::optional<FontChoice> ScriptedCommonDialogs::font(QWidget*, const FontChoice& initial,
+                                                      const QString& title)
 {
     asked.append(title);
     if (fonts.empty())
         return std::nullopt;
-    const QFont font = fonts.front();
+    FontChoice choice{fonts.front(), initial.colour};
     fonts.pop_front();
-    return font;
+    if (!fontColours.empty()) {
+        choice.colour = fontColours.front();
+        fontColours.pop_front();
+    }
+    return choice;
 }
 
 std::optional<QColor> ScriptedCommonDialogs::colour(QWidget*, const QColor&, const QString& title)

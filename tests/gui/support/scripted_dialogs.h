@@ -26,7 +26,7 @@ class ScriptedCommonDialogs final : public CommonDialogs
         return nextFile();
     }
 
-    std::optional<QFont> font(QWidget*, const QFont&, const QString& title) override;
+    std::optional<FontChoice> font(QWidget*, const FontChoice& initial, const QString& title) override;
     std::optional<QColor> colour(QWidget*, const QColor&, const QString& title) override;
 
     bool setUpPrinter(QWidget*, QPrinter& printer, const QString& title) override;
@@ -35,6 +35,7 @@ class ScriptedCommonDialogs final : public CommonDialogs
     // question without an answer left.
     std::deque<QString> files;
     std::deque<QFont> fonts;
+    std::deque<QColor> fontColours; // with the next fonts; the colour stays as it was without one
     std::deque<QColor> colours;
     QString pdfFile;   // where the next print goes; empty: the print is cancelled
     QStringList asked; // the titles of the dialogs in the order they were shown
