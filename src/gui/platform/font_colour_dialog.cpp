@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QLayout>
 #include <QVBoxLayout>
@@ -23,7 +24,11 @@ FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, cons
     // Qt's own font dialog as a part of this one, without its buttons.
     m_font->setWindowFlags(Qt::Widget);
     m_font->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    m_font->setCurrentFont(font);
+    // A generic family such as "Sans Serif" has no styles of its own in the dialog, which would show
+    // a bold font as "Normal" and give it back so: the dialog opens with the family it stands for.
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    m_font->setCurrentFont(shown);
     m_font->setSizeGripEnabled(false);
 
     m_colour->setObjectName(QStringLiteral("fontColour"));

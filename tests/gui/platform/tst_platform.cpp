@@ -140,6 +140,11 @@ void TestPlatform::theFontDialogOffersTheTextColour()
     QCOMPARE(colour->count(), kColourCount + 1);
     QCOMPARE(colour->currentText(), QStringLiteral("Eigene Farbe"));
     QCOMPARE(own.chosenColour(), QColor(1, 2, 3));
+
+    // A bold font of a generic family comes back bold.
+    QFont bold(QStringLiteral("Sans Serif"), 10);
+    bold.setBold(true);
+    QVERIFY(FontColourDialog(bold, Qt::black, QStringLiteral("Schrift")).chosenFont().bold());
 }
 
 void TestPlatform::dayNumbersAndQDateAgree_data()
