@@ -40,6 +40,10 @@ int main(int argc, char** argv)
 
     ProgramState state(environment);
     TC_FORM_Haupt window(desktop, state);
+    // "Beenden" from the tray or a countdown closes a hidden window: Qt ends the program only when a
+    // visible window closes.
+    QObject::connect(&window, &TC_FORM_Haupt::ended, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     // A logout, kill or Ctrl+C closes the window as the user would, so that its settings are stored.
     const TerminationSignals terminationSignals(closeAllTopLevelWindows);
     StartupProbe::installIfRequested(

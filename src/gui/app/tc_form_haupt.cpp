@@ -391,6 +391,7 @@ void TC_FORM_Haupt::closeEvent(QCloseEvent* event)
     saveSection(SettingsSection::Main);
     m_tray->removeIcon();
     event->accept();
+    Q_EMIT ended();
 }
 
 // --- commands ---------------------------------------------------------------------------------

@@ -101,6 +101,11 @@ class TC_FORM_Haupt final : public QMainWindow
     void C_MItem_WeckerClick();
     void C_MItem_TimerSetzenClick();
 
+  Q_SIGNALS:
+    // The window has closed for good (its settings are stored): the program ends, also when the
+    // window was hidden in the tray, where closing it would not end the program by itself.
+    void ended();
+
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

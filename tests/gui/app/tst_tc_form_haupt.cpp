@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
@@ -487,7 +488,10 @@ void TestMainWindow::closingStoresTheMainSection()
     MainWindowRig rig("07.12.2026");
     TC_FORM_Haupt& window = rig.start();
     window.resize(800, 600);
+    window.hide(); // as in the tray: the program still ends
+    QSignalSpy ended(&window, &TC_FORM_Haupt::ended);
     window.close();
+    QCOMPARE(ended.size(), 1);
     const QString ini = rig.settingsText();
     QVERIFY2(ini.contains(QStringLiteral("[Haupt]")), qPrintable(ini));
     QVERIFY2(ini.contains(QStringLiteral("Width=800")), qPrintable(ini));
