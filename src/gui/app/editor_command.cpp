@@ -34,10 +34,13 @@ void MainEditorCommand::C_MItem_bearbeitenClick()
     reloadKeepingPlace();
 }
 
-bool MainEditorCommand::runHidden(const std::function<void(TC_FORM_Editor&)>& command)
+bool MainEditorCommand::runHidden(const std::function<void(TC_FORM_Editor&)>& command,
+                                  const std::function<void()>& afterSave)
 {
     EditorRunner runner(m_desktop, m_state, &m_window);
     const bool saved = runner.runHidden(command);
+    if (saved && afterSave)
+        afterSave();
     if (saved)
         reloadKeepingPlace();
     else if (m_window.isVisible())

@@ -22,9 +22,10 @@ class MainEditorCommand
     void C_MItem_bearbeitenClick();
     // The frame of the commands that change the file: `command` runs on the editor created
     // invisibly, which saves a changed text on closing; after a save the view is evaluated again
-    // and keeps the user's place: the caret on the first entry of the day it stood on. True when
-    // the file was saved.
-    bool runHidden(const std::function<void(TC_FORM_Editor&)>& command);
+    // and keeps the user's place: the caret on the first entry of the day it stood on (afterSave
+    // may move the caret first). True when the file was saved.
+    bool runHidden(const std::function<void(TC_FORM_Editor&)>& command,
+                   const std::function<void()>& afterSave = {});
     // After the editor saved, or when the view no longer matches the file: the file loaded and
     // evaluated again, the view at the user's place.
     void reloadKeepingPlace();

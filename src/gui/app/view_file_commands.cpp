@@ -130,10 +130,14 @@ void ViewFileCommands::runOnLine(const ViewEntry& entry, const std::function<voi
 
 void ViewFileCommands::C_PSBT_neuClick()
 {
-    // The new appointment's day is not known beforehand: the view comes back to the day in sight.
-    const ViewPosition inSight = m_view.position();
-    m_view.setTextCursor(QTextCursor(m_view.document()->findBlockByNumber(inSight.firstVisibleLine)));
-    m_editor.runHidden([](TC_FORM_Editor& editor) { editor.C_PSBT_neuClick(); });
+    // The new appointment's day is not known beforehand: after a save the view comes back to the
+    // day in sight; a cancelled dialog leaves the caret where it was.
+    m_editor.runHidden([](TC_FORM_Editor& editor) { editor.C_PSBT_neuClick(); },
+                       [this] {
+                           const int firstInSight = m_view.position().firstVisibleLine;
+                           m_view.setTextCursor(
+                               QTextCursor(m_view.document()->findBlockByNumber(firstInSight)));
+                       });
 }
 
 void ViewFileCommands::C_PSBT_aendernClick()

@@ -57,6 +57,11 @@ void TC_FORM_Editor::C_PSBT_neuClick()
         cursor.endEditBlock();
         C_RE_Termin->setTextCursor(cursor);
         C_RE_Termin->ensureCursorVisible();
+    } else {
+        // Cancelled: the caret stays where the selection began, the selection goes.
+        QTextCursor caret = C_RE_Termin->textCursor();
+        caret.setPosition(caret.selectionStart());
+        C_RE_Termin->setTextCursor(caret);
     }
     if (isVisible())
         C_RE_Termin->setFocus();

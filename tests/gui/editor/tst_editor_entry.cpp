@@ -127,6 +127,25 @@ class TestEditorEntry : public QObject
         QVERIFY(!saveEnabled(editor));
     }
 
+    // A cancelled new appointment leaves the text as it was, the caret where the selection began.
+    void cancelledNewLineLeavesTheTextAndNoSelection()
+    {
+        Rig rig;
+        TC_FORM_Editor& editor = rig.editor();
+        const int header = headerLine(editor, BlockKind::Weekly);
+        QTextCursor selection(editor.text().document()->findBlockByNumber(header + 1));
+        const int start = selection.position();
+        selection.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        editor.text().setTextCursor(selection);
+        rig.played.queue(kEntryDialog, [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        child<QPushButton>(editor, "C_PSBT_neu")->click();
+        QCOMPARE(rig.played.shown, QStringList{kEntryDialog});
+        QCOMPARE(editorLines(editor), sampleFile());
+        QVERIFY(!editor.text().textCursor().hasSelection());
+        QCOMPARE(editor.text().textCursor().position(), start);
+        QVERIFY(!saveEnabled(editor));
+    }
+
     // From the info area (no block) the one-time block is preset; the file has none yet.
     void newLineForAMissingBlockCreatesItInTheSameEdit()
     {
