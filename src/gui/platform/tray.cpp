@@ -25,8 +25,9 @@ void SystemTray::show(const QIcon& icon, const QString& tip, const TrayCommands&
     if (!m_icon) {
         m_icon = new QSystemTrayIcon();
         auto* menu = new QMenu();
-        QObject::connect(menu->addAction(QStringLiteral("Wiederherstellen")), &QAction::triggered,
-                         [this] { m_commands.restore(); });
+        QAction* restore = menu->addAction(QStringLiteral("Wiederherstellen"));
+        QObject::connect(restore, &QAction::triggered, [this] { m_commands.restore(); });
+        menu->setDefaultAction(restore); // in bold: what a click on the icon does
         QObject::connect(menu->addAction(QStringLiteral("Beenden")), &QAction::triggered,
                          [this] { m_commands.quit(); });
         m_icon->setContextMenu(menu);
