@@ -7,8 +7,10 @@
 #include "gui/app/tc_form_haupt.h"
 #include "gui/app/view_appearance.h"
 #include "gui/dialogs/tc_form_eingabe.h"
+#include "gui/platform/quiet_check.h"
 #include "gui/platform/settings_conversion.h"
 #include "gui/platform/text_conversion.h"
+#include "gui/platform/wide_caret.h"
 
 #include <algorithm>
 
@@ -65,12 +67,6 @@ constexpr Command kMoonItems[] = {Command::C_MItem_Neumond, Command::C_MItem_Zun
 template <typename T, std::size_t N> bool contains(const T (&list)[N], T value)
 {
     return std::find(std::begin(list), std::end(list), value) != std::end(list);
-}
-
-void check(QAction* item, bool on)
-{
-    QSignalBlocker quiet(item);
-    item->setChecked(on);
 }
 
 } // namespace
@@ -137,57 +133,53 @@ void TC_FORM_Haupt::refitToScreen()
 void TC_FORM_Haupt::applyMainSettings()
 {
     C_RE_TerminAnzeige->setFont(toQFont(m_state.settings().main.font));
-    QPalette palette = C_RE_TerminAnzeige->palette();
-    palette.setColor(QPalette::Base, toQColor(m_state.settings().main.background.effective()));
-    palette.setColor(QPalette::Text, toQColor(m_state.settings().main.font.colour));
-    C_RE_TerminAnzeige->setPalette(palette);
+    paintColours(*C_RE_TerminAnzeige, m_state.settings().main.font, m_state.settings().main.background);
     C_RE_TerminAnzeige->setLineWrapMode(m_state.settings().view.wordWrap ? QPlainTextEdit::WidgetWidth
                                                                          : QPlainTextEdit::NoWrap);
     refreshCaret();
 }
 
-// The wide caret is a third of the font's height wide while the view has no selection.
 void TC_FORM_Haupt::refreshCaret()
 {
-    const bool wide = m_state.settings().view.wideCaret && !C_RE_TerminAnzeige->textCursor().hasSelection();
-    C_RE_TerminAnzeige->setCursorWidth(wide ? std::max(1, C_RE_TerminAnzeige->fontMetrics().height() / 3)
-                                            : 1);
+    showCaret(*C_RE_TerminAnzeige, m_state.settings().view.wideCaret);
 }
 
 void TC_FORM_Haupt::applyMenuChecks()
 {
     const ViewDisplaySettings& view = m_state.settings().view;
     for (const ViewSwitch& item : kWeekdaySwitches) {
-        check(action(item.name), view.*item.value);
-        check(action(item.contextTwin), view.*item.value);
+        setCheckedQuietly(action(item.name), view.*item.value);
+        setCheckedQuietly(action(item.contextTwin), view.*item.value);
     }
-    check(action(Command::C_MItem_Zeilenumbruch), view.wordWrap);
-    check(action(Command::C_KMItem_Zeilenumbruch), view.wordWrap);
-    check(action(Command::C_MItem_Schaltflaechenleiste), view.buttonBar);
-    check(action(Command::C_MItem_Symbolleiste), view.toolBar);
-    check(action(Command::C_MItem_Cursor), view.wideCaret);
-    check(action(Command::C_KMItem_Cursor), view.wideCaret);
-    check(action(Command::C_MItem_Tooltip), m_state.settings().tooltips.shown);
+    setCheckedQuietly(action(Command::C_MItem_Zeilenumbruch), view.wordWrap);
+    setCheckedQuietly(action(Command::C_KMItem_Zeilenumbruch), view.wordWrap);
+    setCheckedQuietly(action(Command::C_MItem_Schaltflaechenleiste), view.buttonBar);
+    setCheckedQuietly(action(Command::C_MItem_Symbolleiste), view.toolBar);
+    setCheckedQuietly(action(Command::C_MItem_Cursor), view.wideCaret);
+    setCheckedQuietly(action(Command::C_KMItem_Cursor), view.wideCaret);
+    setCheckedQuietly(action(Command::C_MItem_Tooltip), m_state.settings().tooltips.shown);
 
     const BlockDisplaySettings& blocks = m_state.settings().blockDisplay;
     for (int block = 0; block < kBlockCount; ++block)
         for (QAction* item : m_actions)
             if (item->data().isValid() && item->data().toInt() == block)
-                check(item, blocks.shown[static_cast<std::size_t>(block)]);
-    check(action(Command::C_MItem_GeburtstageMit), blocks.birthdays == BirthdayMode::WithThousandDays);
-    check(action(Command::C_MItem_GeburtstageNormal), blocks.birthdays == BirthdayMode::Normal);
-    check(action(Command::C_MItem_KeineGeburtstage), blocks.birthdays == BirthdayMode::None);
+                setCheckedQuietly(item, blocks.shown[static_cast<std::size_t>(block)]);
+    setCheckedQuietly(action(Command::C_MItem_GeburtstageMit),
+                      blocks.birthdays == BirthdayMode::WithThousandDays);
+    setCheckedQuietly(action(Command::C_MItem_GeburtstageNormal), blocks.birthdays == BirthdayMode::Normal);
+    setCheckedQuietly(action(Command::C_MItem_KeineGeburtstage), blocks.birthdays == BirthdayMode::None);
     for (std::size_t phase = 0; phase < std::size(kMoonItems); ++phase)
-        check(action(kMoonItems[phase]), blocks.moonPhases[phase]);
-    check(action(Command::C_MItem_Uhrzeit), blocks.moonClockTime);
+        setCheckedQuietly(action(kMoonItems[phase]), blocks.moonPhases[phase]);
+    setCheckedQuietly(action(Command::C_MItem_Uhrzeit), blocks.moonClockTime);
 
-    check(action(Command::C_MItem_Hintergrund_Windows), m_state.settings().main.background.useWindowColour);
-    check(action(Command::C_MItem_Hintergrund_persoenlich),
-          !m_state.settings().main.background.useWindowColour);
-    check(action(Command::C_MItem_Dialogfenster), m_state.settings().main.dialogsFollowView);
+    setCheckedQuietly(action(Command::C_MItem_Hintergrund_Windows),
+                      m_state.settings().main.background.useWindowColour);
+    setCheckedQuietly(action(Command::C_MItem_Hintergrund_persoenlich),
+                      !m_state.settings().main.background.useWindowColour);
+    setCheckedQuietly(action(Command::C_MItem_Dialogfenster), m_state.settings().main.dialogsFollowView);
     for (const ExtrasSwitch& item : kExtrasSwitches)
-        check(action(item.name), m_state.settings().extras.*item.value);
-    check(action(Command::C_MItem_LoeschenStart), m_state.settings().extras.deleteExpiredAtStart);
+        setCheckedQuietly(action(item.name), m_state.settings().extras.*item.value);
+    setCheckedQuietly(action(Command::C_MItem_LoeschenStart), m_state.settings().extras.deleteExpiredAtStart);
 }
 
 void TC_FORM_Haupt::applyBarVisibility()
@@ -390,7 +382,7 @@ void TC_FORM_Haupt::askDeletionSwitch()
     if (m_desktop.boxes.confirm(
             this, boxText(deletionSwitchQuestion(extras.deleteExpiredAtStart, extras.deletionPeriodDays))))
         extras.deleteExpiredAtStart = !extras.deleteExpiredAtStart;
-    check(action(Command::C_MItem_LoeschenStart), extras.deleteExpiredAtStart);
+    setCheckedQuietly(action(Command::C_MItem_LoeschenStart), extras.deleteExpiredAtStart);
     saveSection(SettingsSection::Extras);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // The main window's commands that change the file from the view, each through the hidden editor: a
-// new appointment, changing or deleting the appointment of the caret's line , deleting expired appointments
-// and reactivating deactivated ones; and the automatic deletion at start-up.
+// new appointment, changing or deleting the appointment of the caret's line, deleting expired
+// appointments and reactivating deactivated ones; and the automatic deletion at start-up.
 
 #include "core/app/program_state.h"
 #include "gui/app/editor_command.h"

@@ -3,6 +3,7 @@
 #include "gui/editor/check_list_panel.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/tc_form_editor.h"
+#include "gui/platform/quiet_check.h"
 #include "gui/platform/settings_conversion.h"
 
 #include <functional>
@@ -16,20 +17,6 @@ namespace notavi::gui {
 namespace {
 
 using Cmd = EditorCommand;
-
-void check(QAction* item, bool on)
-{
-    QSignalBlocker quiet(item);
-    item->setChecked(on);
-}
-
-void paint(QWidget& control, const FontSettings& font, const BackgroundSettings& background)
-{
-    QPalette palette = control.palette();
-    palette.setColor(QPalette::Base, toQColor(background.effective()));
-    palette.setColor(QPalette::Text, toQColor(font.colour));
-    control.setPalette(palette);
-}
 
 } // namespace
 
@@ -109,9 +96,9 @@ void EditorAppearance::show(StyledArea area)
         showTextFont();
     else
         target.control.setFont(toQFont(target.font));
-    paint(target.control, target.font, target.background);
-    check(m_editor.action(target.windowsItem), target.background.useWindowColour);
-    check(m_editor.action(target.personalItem), !target.background.useWindowColour);
+    paintColours(target.control, target.font, target.background);
+    setCheckedQuietly(m_editor.action(target.windowsItem), target.background.useWindowColour);
+    setCheckedQuietly(m_editor.action(target.personalItem), !target.background.useWindowColour);
 }
 
 // A new font is no change of the appointment file: the text keeps the modified mark it had.

@@ -5,6 +5,8 @@
 #include "gui/editor/editor_appearance.h"
 #include "gui/editor/editor_text.h"
 #include "gui/editor/tc_form_editor.h"
+#include "gui/platform/quiet_check.h"
+#include "gui/platform/wide_caret.h"
 
 #include <algorithm>
 
@@ -25,12 +27,6 @@ constexpr int kButtonGap = 8;
 constexpr int kButtonTop = 10;
 constexpr int kButtonHeight = 25;
 constexpr int kCalendarPanelWidth = 200;
-
-void check(QAction* item, bool on)
-{
-    QSignalBlocker quiet(item);
-    item->setChecked(on);
-}
 
 } // namespace
 
@@ -74,10 +70,10 @@ void TC_FORM_Editor::resizeEvent(QResizeEvent* event)
 void TC_FORM_Editor::applySettings()
 {
     const Settings& settings = m_state.settings();
-    check(action(EditorCommand::C_MItem_Schaltflaechenleiste), settings.editorView.buttonBar);
-    check(action(EditorCommand::C_MItem_Symbolleiste), settings.editorView.toolBar);
-    check(action(EditorCommand::C_MItem_Cursor), settings.editorView.wideCaret);
-    check(action(EditorCommand::C_MItem_Kalender), settings.calendar.shown);
+    setCheckedQuietly(action(EditorCommand::C_MItem_Schaltflaechenleiste), settings.editorView.buttonBar);
+    setCheckedQuietly(action(EditorCommand::C_MItem_Symbolleiste), settings.editorView.toolBar);
+    setCheckedQuietly(action(EditorCommand::C_MItem_Cursor), settings.editorView.wideCaret);
+    setCheckedQuietly(action(EditorCommand::C_MItem_Kalender), settings.calendar.shown);
     C_TBa_Editor->setVisible(settings.editorView.toolBar);
 
     m_appearance->apply();
@@ -136,12 +132,9 @@ void TC_FORM_Editor::C_MItem_KalenderClick()
     FormResize();
 }
 
-// The wide caret is a third of the font's height wide while the text has no selection.
 void TC_FORM_Editor::P_Caret()
 {
-    const bool wide =
-        action(EditorCommand::C_MItem_Cursor)->isChecked() && !C_RE_Termin->textCursor().hasSelection();
-    C_RE_Termin->setCursorWidth(wide ? std::max(1, C_RE_Termin->fontMetrics().height() / 3) : 1);
+    showCaret(*C_RE_Termin, action(EditorCommand::C_MItem_Cursor)->isChecked());
 }
 
 } // namespace notavi::gui

@@ -150,12 +150,13 @@ void TC_FORM_Editor::C_MItem_Neu_erstellenClick()
 void TC_FORM_Editor::closeEvent(QCloseEvent* event)
 {
     if (C_RE_Termin->document()->isModified()) {
-        if (isVisible())
+        // The hidden editor saves without asking.
+        MessageAnswer answer = MessageAnswer::Yes;
+        if (isVisible()) {
             m_desktop.beeper.play(SystemSound::Warning);
-        const MessageAnswer answer =
-            isVisible() ? m_desktop.boxes.show(this, MessageKind::Confirmation, kSaveOnCloseQuestion,
-                                               MessageButtons::YesNoCancel)
-                        : MessageAnswer::Yes;
+            answer = m_desktop.boxes.show(this, MessageKind::Confirmation, kSaveOnCloseQuestion,
+                                          MessageButtons::YesNoCancel);
+        }
         if (answer == MessageAnswer::Cancel) {
             event->ignore();
             return;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace notavi::gui {
 namespace {
@@ -80,6 +81,14 @@ void storeFontChoice(const FontChoice& choice, FontSettings& settings)
 {
     storeFont(choice.font, settings);
     settings.colour = toGuiColour(choice.colour);
+}
+
+void paintColours(QWidget& control, const FontSettings& font, const BackgroundSettings& background)
+{
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::Base, toQColor(background.effective()));
+    palette.setColor(QPalette::Text, toQColor(font.colour));
+    control.setPalette(palette);
 }
 
 } // namespace notavi::gui

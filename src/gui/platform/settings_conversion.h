@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QFont>
 
+class QWidget;
+
 namespace notavi::gui {
 
 // An RGB value 0x00BBGGRR, or a system colour (window, window text, button face...) from the
@@ -22,5 +24,8 @@ void storeFont(const QFont& font, FontSettings& settings);
 // The font and the colour of its text.
 FontChoice toFontChoice(const FontSettings& font);
 void storeFontChoice(const FontChoice& choice, FontSettings& settings);
+
+// The control's background and text in the colours of the settings.
+void paintColours(QWidget& control, const FontSettings& font, const BackgroundSettings& background);
 
 } // namespace notavi::gui
